@@ -225,6 +225,7 @@ bool CFelDelimTextModel::readRows(QIODevice* device, const char* codec, QChar se
     CFelDelimTextReader reader(separator, quote, m_limits);
     std::unique_ptr<QTextDecoder> pDecoder;
     QByteArray block(int(kReadBlock), Qt::Uninitialized);
+    QString text;   // reused, so the decoded text costs no fresh memory per block
     for (;;) {
         const qint64 n = device->read(block.data(), kReadBlock);
         if (n < 0)
@@ -236,7 +237,7 @@ bool CFelDelimTextModel::readRows(QIODevice* device, const char* codec, QChar se
             pCodec = QTextCodec::codecForUtfText(QByteArray::fromRawData(block.constData(), int(n)), pCodec);
             pDecoder.reset(pCodec->makeDecoder());
         }
-        const QString text = pDecoder->toUnicode(block.constData(), int(n));
+        pDecoder->toUnicode(&text, block.constData(), int(n));
         if (!reader.feed(text.constData(), text.size(), rows))
             return fail("readDelimited", readerErrorText(reader, codec));
     }

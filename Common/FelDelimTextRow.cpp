@@ -159,9 +159,14 @@ int CFelDelimTextRow::textLength() const
     return n > 0 ? fieldEnd(n - 1) : 0;
 }
 
+int CFelDelimTextRow::textOffset() const
+{
+    return kOffsetsPos + size() * (hasWideOffsets() ? 4 : 2);
+}
+
 const uchar* CFelDelimTextRow::textBytes() const
 {
-    return base() + kOffsetsPos + size() * (hasWideOffsets() ? 4 : 2);
+    return base() + textOffset();
 }
 
 QString CFelDelimTextRow::field(int i) const
@@ -203,10 +208,25 @@ QStringList CFelDelimTextRow::fields() const
     return list;
 }
 
+QLatin1String CFelDelimTextRow::latin1Field(int i) const
+{
+    if (i < 0 || i >= size() || isWide())
+        return QLatin1String();
+    const int start = fieldStart(i);
+    return QLatin1String(reinterpret_cast<const char*>(textBytes() + start), fieldEnd(i) - start);
+}
+
 void CFelDelimTextRow::setField(int i, const QString& text)
 {
     if (i < 0)
         return;
+    if (canEditInPlace(i, text)) {
+        if (i < size())
+            replaceInPlace(i, text);
+        else
+            appendInPlace(i, text);
+        return;
+    }
     const int n = size();
     const int count = qMax(n, i + 1);
     const int oldLength = i < n ? fieldEnd(i) - fieldStart(i) : 0;
@@ -221,6 +241,72 @@ void CFelDelimTextRow::setField(int i, const QString& text)
             b.addEmpty();
     }
     *this = b.take();
+}
+
+// In place while the character width and the offset width both stay.
+bool CFelDelimTextRow::canEditInPlace(int i, const QString& text) const
+{
+    if (m_data.isEmpty() || (!isWide() && !fitsLatin1(text.constData(), text.size())))
+        return false;
+    const int n = size();
+    const int oldLength = i < n ? fieldEnd(i) - fieldStart(i) : 0;
+    const qint64 newLength = qint64(textLength()) - oldLength + text.size();
+    return hasWideOffsets() || newLength <= 0xFFFF;
+}
+
+void CFelDelimTextRow::replaceInPlace(int i, const QString& text)
+{
+    const int charSize = isWide() ? 2 : 1;
+    const int start = fieldStart(i);
+    const int delta = text.size() - (fieldEnd(i) - start);
+    const int fieldEndPos = textOffset() + fieldEnd(i) * charSize;
+    if (delta > 0)
+        m_data.insert(fieldEndPos, delta * charSize, '\0');
+    else if (delta < 0)
+        m_data.remove(fieldEndPos + delta * charSize, -delta * charSize);
+    uchar* p = reinterpret_cast<uchar*>(m_data.data());
+    const int n = size();
+    for (int k = i; k < n; ++k) {
+        if (hasWideOffsets())
+            LE::put32(p + kOffsetsPos + 4 * k, uint32_t(fieldEnd(k) + delta));
+        else
+            LE::put16(p + kOffsetsPos + 2 * k, uint16_t(fieldEnd(k) + delta));
+    }
+    putChars(start, text);
+}
+
+// Pads with empty fields up to i, then adds text as field i at the end.
+void CFelDelimTextRow::appendInPlace(int i, const QString& text)
+{
+    const int n = size();
+    const int offsetSize = hasWideOffsets() ? 4 : 2;
+    const int oldTextLength = textLength();
+    const int added = i + 1 - n;
+    m_data.insert(textOffset(), added * offsetSize, '\0');
+    m_data.resize(m_data.size() + text.size() * (isWide() ? 2 : 1));
+    uchar* p = reinterpret_cast<uchar*>(m_data.data());
+    LE::put32(p + kCountPos, uint32_t(i + 1));
+    for (int k = n; k <= i; ++k) {
+        const int end = k == i ? oldTextLength + text.size() : oldTextLength;
+        if (offsetSize == 4)
+            LE::put32(p + kOffsetsPos + 4 * k, uint32_t(end));
+        else
+            LE::put16(p + kOffsetsPos + 2 * k, uint16_t(end));
+    }
+    putChars(oldTextLength, text);
+}
+
+void CFelDelimTextRow::putChars(int nChar, const QString& text)
+{
+    uchar* p = reinterpret_cast<uchar*>(m_data.data()) + textOffset();
+    const QChar* in = text.constData();
+    if (isWide()) {
+        for (int k = 0; k < text.size(); ++k)
+            LE::put16(p + 2 * (nChar + k), in[k].unicode());
+    } else {
+        for (int k = 0; k < text.size(); ++k)
+            p[nChar + k] = uchar(in[k].unicode());
+    }
 }
 
 void CFelDelimTextRow::insertFields(int i, int nCount)

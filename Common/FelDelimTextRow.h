@@ -12,6 +12,7 @@
 // Rows share their block on copy (implicit sharing through QByteArray).
 
 #include <QByteArray>
+#include <QLatin1String>
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +31,14 @@ public:
     QString field(int i) const;
     bool fieldEquals(int i, const QString& text, Qt::CaseSensitivity cs) const;
     QStringList fields() const;
+    // Whether every field is Latin-1; then latin1Field gives the stored bytes
+    // without a copy (valid until the row changes).
+    bool isLatin1() const { return !isWide(); }
+    QLatin1String latin1Field(int i) const;
 
     // Stores text at i, padding the row with empty fields up to i.
+    // Editing in place keeps the block's spare capacity, so filling a table
+    // cell by cell, column after column, costs no allocation per cell.
     void setField(int i, const QString& text);
     // Inserts nCount empty fields at i (0 <= i <= size()).
     void insertFields(int i, int nCount);
@@ -40,6 +47,11 @@ public:
 
 private:
     friend class CFelDelimTextRowBuilder;
+
+    bool canEditInPlace(int i, const QString& text) const;
+    void replaceInPlace(int i, const QString& text);
+    void appendInPlace(int i, const QString& text);
+    void putChars(int nChar, const QString& text);
 
     bool isWide() const;
     bool hasWideOffsets() const;

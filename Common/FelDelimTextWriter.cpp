@@ -25,10 +25,14 @@ CFelDelimTextWriter::~CFelDelimTextWriter() = default;
 bool CFelDelimTextWriter::writeRow(const CFelDelimTextRow& row, int nColumns)
 {
     const int n = row.size();
+    const bool latin1 = row.isLatin1();
     for (int i = 0; i < n; ++i) {
         if (i > 0)
             m_buffer.append(m_separator);
-        appendField(row.field(i));
+        if (latin1)
+            appendField(row.latin1Field(i));
+        else
+            appendField(row.field(i));
     }
     // An empty row has no first field to stand before the first separator.
     for (int i = qMax(n, 1); i < nColumns; ++i)
@@ -47,6 +51,20 @@ bool CFelDelimTextWriter::flush()
     }
     m_buffer.resize(0);
     return m_bOk;
+}
+
+// Most fields of a log need no quotes: those go from the row's Latin-1 block
+// into the buffer without a QString of their own.
+void CFelDelimTextWriter::appendField(QLatin1String field)
+{
+    for (const char c : field) {
+        const QChar ch = QLatin1Char(c);
+        if (ch == m_separator || ch == m_quote || c == '\n' || c == '\r') {
+            appendField(QString(field));
+            return;
+        }
+    }
+    m_buffer.append(field);
 }
 
 void CFelDelimTextWriter::appendField(const QString& field)

@@ -33,6 +33,7 @@ public:
 
 private:
     void appendField(const QString& field);
+    void appendField(QLatin1String field);
 
     QIODevice* m_pDevice;
     std::unique_ptr<QTextEncoder> m_pEncoder;
