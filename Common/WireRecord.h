@@ -19,9 +19,9 @@ struct SWireRecord
     // The wire image, exactly Size bytes.
     QByteArray toBytes() const
     {
-        QByteArray bytes(N, '\0');
-        static_cast<const Derived*>(this)->encode(reinterpret_cast<uint8_t*>(bytes.data()));
-        return bytes;
+        uint8_t buffer[N] = {};
+        static_cast<const Derived*>(this)->encode(buffer);
+        return QByteArray(reinterpret_cast<const char*>(buffer), N);
     }
 
     // Reads the first Size bytes; false, and the record unchanged, when fewer are given.

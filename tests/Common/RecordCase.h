@@ -46,9 +46,11 @@ SRecordCase recordCase()
     c.nSize = R::Size;
     c.encodeFilled = +[] { return Fill().toBytes(); };
     c.encodeGuarded = +[] {
-        QByteArray buffer(R::Size + 4, char(0xEE));
-        Fill().encode(reinterpret_cast<uint8_t*>(buffer.data()));
-        return buffer;
+        uint8_t buffer[R::Size + 4];
+        for (uint8_t& b : buffer)
+            b = 0xEE;
+        Fill().encode(buffer);
+        return bytesFrom(buffer, R::Size + 4);
     };
     c.decodesToFilled = +[](const QByteArray& bytes) {
         R record;
