@@ -189,6 +189,26 @@ struct SHLP_ReportSecLog : SWireRecord<SHLP_ReportSecLog, 166>
 
     static SHLP_ReportSecLog request(uint8_t nTimeSpan, uint16_t nStartIndex, uint16_t nCount);
 
+    // Entry i (0-4) read as the family's record, e.g. entry<SSecLogEntry>(i);
+    // a default record for an index outside the page.
+    template <class TEntry>
+    TEntry entry(int i) const
+    {
+        static_assert(TEntry::Size == EntrySize, "a secondary log entry has 32 bytes");
+        TEntry result;
+        if (i >= 0 && i < EntryCount)
+            result.decode(m_Entries[size_t(i)].data(), EntrySize);
+        return result;
+    }
+    // Stores the family's record as entry i (0-4); other indexes are ignored.
+    template <class TEntry>
+    void setEntry(int i, const TEntry& record)
+    {
+        static_assert(TEntry::Size == EntrySize, "a secondary log entry has 32 bytes");
+        if (i >= 0 && i < EntryCount)
+            record.encode(m_Entries[size_t(i)].data());
+    }
+
     void encode(uint8_t* p) const;
 private:
     friend struct SWireRecord<SHLP_ReportSecLog, 166>;

@@ -224,6 +224,17 @@ static SHLP_GetPrimLog_70 primLogPage70()
     return r;
 }
 
+static SHLP_ReportSecLog secLogPage()
+{
+    SHLP_ReportSecLog r;
+    r.m_TimeSpan = 1;
+    r.m_Count = 12;
+    r.setEntry(0, secEntry());
+    r.setEntry(4, sec70Entry());
+    r.setEntry(5, secEntry()); // outside the page: ignored
+    return r;
+}
+
 static SHLP_VentInfo ventInfoAnswer()
 {
     SHLP_VentInfo r;
@@ -292,6 +303,7 @@ private slots:
     void secDerived_data();
     void secDerived();
     void setFieldKeepsNeighbours();
+    void secLogPageEntries();
     void otherFamilySizeRefused();
     void timeSpans_data();
     void timeSpans();
@@ -319,6 +331,9 @@ void tst_LogRecords::bothWays_data()
     QTest::newRow("SHLP_GetPrimLog_70, 200")
         << recordCase<SHLP_GetPrimLog_70, primLogPage70>()
         << image(200, { { 0, "0F 00 0800" }, { 4, kPrim70Image }, { 172, kPrim70Image } });
+    QTest::newRow("SHLP_ReportSecLog with entries, 166")
+        << recordCase<SHLP_ReportSecLog, secLogPage>()
+        << image(166, { { 0, "14 01 0000 0C00" }, { 6, kSecImage }, { 134, kSec70Image } });
     QByteArray ventAnswer = image(146, { { 0, "19 00" }, { 142, "0100" } });
     ventAnswer.replace(2, 36, ventImage());
     QTest::newRow("SHLP_VentInfo, 146") << recordCase<SHLP_VentInfo, ventInfoAnswer>() << ventAnswer;
@@ -683,6 +698,16 @@ void tst_LogRecords::setFieldKeepsNeighbours()
     entry70.setField(SPrimLogEntry_70::F_AirFlow, 30); // b8 bit 7 = 0, b9 bits 0-6 = 0x0F
     QCOMPARE(entry70.toBytes().toHex(' '), image(28, { { 8, "7F 8F" } }, char(0xFF)).toHex(' '));
     QCOMPARE(entry70.airFlow(), 30);
+}
+
+void tst_LogRecords::secLogPageEntries()
+{
+    const SHLP_ReportSecLog page = secLogPage();
+    QVERIFY(page.entry<SSecLogEntry>(0) == secEntry());
+    QVERIFY(page.entry<SSecLogEntry_70>(4) == sec70Entry());
+    QVERIFY(page.entry<SSecLogEntry>(1) == SSecLogEntry());
+    QVERIFY(page.entry<SSecLogEntry>(5) == SSecLogEntry());
+    QVERIFY(page.entry<SSecLogEntry>(-1) == SSecLogEntry());
 }
 
 void tst_LogRecords::otherFamilySizeRefused()
