@@ -65,7 +65,7 @@ CLLProtocol::EReturnCode CLLProtocol::RecSinglePacketNoAck(CLLProtocolPacket& pa
                 break;
             }
             if (leftOver > 0)
-                qDebug() << "Unused bytes left over!..." << leftOver;
+                qDebug().nospace() << "Unused bytes left over!..." << leftOver;
             break;
         }
         if (emptyPolls >= timeout)
@@ -93,7 +93,7 @@ CLLProtocol::EReturnCode CLLProtocol::Send(CLLProtocolPacket& packet)
 {
     const int attempts = packet.IsRetry() ? 3 : 1;
     for (int a = 0; a < attempts; ++a) {
-        qDebug() << "Sending packet...:" << a;
+        qDebug().nospace() << "Sending packet...:" << a;
         if (!WritePacket(packet, attempts))
             continue;
         if (packet.IsNoAck())
@@ -142,7 +142,7 @@ bool CLLProtocol::WritePacket(const CLLProtocolPacket& packet, int attempts)
 bool CLLProtocol::WritePart(const void* data, UINT16 len, int part, int attempts)
 {
     for (int failures = 0; !m_Wire->Send(data, len);) {
-        qDebug() << "CLLProtocol::Send: m_Wire.Send failed! Chunk: " << part;
+        qDebug().nospace() << "CLLProtocol::Send: m_Wire.Send failed! Chunk: " << part;
         m_Wire->Sleep(WRITE_RETRY_PAUSE_MS);
         if (++failures >= attempts)
             return false;
@@ -180,6 +180,6 @@ CLLProtocol::EReturnCode CLLProtocol::Receive(CLLProtocolPacket& packet)
             sent = false;
         }
     }
-    qDebug() << "Sending completed with success code: " << (sent ? "true" : "false");
+    qDebug().nospace() << "Sending completed with success code: " << (sent ? "true" : "false");
     return sent ? RC_OK : RC_FAILED;
 }
