@@ -396,6 +396,7 @@ void tst_FanValues::checksum_data()
     QTest::newRow("version, DIP2 and CO2 flag not counted") << image({ { 22, 0x85 }, { 23, 0xF1 } }) << 721;
     QTest::newRow("error file and line counted") << image({ { 21, 0x04 }, { 22, 0x85 }, { 23, 0x01 } })
                                                   << 721 + 1 + 389;
+    QTest::newRow("each flag counts 1") << image({ { 9, 0x80 }, { 19, 0xF0 } }) << 721 + 5;
     QTest::newRow("negative temperature truncated") << image({ { 2, 0xFF }, { 3, 0x07 } }) << 721 - 1;
 }
 
