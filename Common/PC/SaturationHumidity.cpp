@@ -1,5 +1,7 @@
 #include "PC/SaturationHumidity.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int kLowestTemp = -160; // -20 degC in 1/8 degC
@@ -49,4 +51,11 @@ quint16 saturationHumidity(short nTemp, int nTable)
     if (eighths < 4)
         return quint16(lower + quint16(((upper - lower) * eighths + 4) >> 3));
     return quint16(upper - quint16(((upper - lower) * (8 - eighths) + 4) >> 3));
+}
+
+double absoluteHumidity(int nRelHum, double dTemp)
+{
+    // Clamp before narrowing; the table saturates far inside the short range anyway.
+    const double eighths = qBound(-32768.0, std::round(dTemp * 8.0), 32767.0);
+    return nRelHum * saturationHumidity(short(eighths)) / 1000.0;
 }

@@ -13,4 +13,9 @@
 
 quint16 saturationHumidity(short nTemp, int nTable = 0);
 
+// Absolute humidity in g/m3 of air at dTemp degC with nRelHum % relative humidity,
+// as the overview shows it for extract and outdoor air. The temperature is taken
+// in whole eighths of a degree, as the unit measures it.
+double absoluteHumidity(int nRelHum, double dTemp);
+
 #endif // SATURATIONHUMIDITY_H

@@ -11,6 +11,8 @@ class tst_SaturationHumidity : public QObject
 private slots:
     void value_data();
     void value();
+    void absolute_data();
+    void absolute();
 };
 
 void tst_SaturationHumidity::value_data()
@@ -56,6 +58,30 @@ void tst_SaturationHumidity::value()
     QFETCH(int, expected);
 
     QCOMPARE(int(saturationHumidity(short(temp), table)), expected);
+}
+
+void tst_SaturationHumidity::absolute_data()
+{
+    QTest::addColumn<int>("relHum");
+    QTest::addColumn<double>("temp");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("50 % at 20 degC") << 50 << 20.0 << 8.85;      // 50 x 177 / 1000
+    QTest::newRow("45 % at 22 degC") << 45 << 22.0 << 8.955;     // 45 x 199 / 1000
+    QTest::newRow("85 % at -1 degC") << 85 << -1.0 << 3.825;     // 85 x 45 / 1000
+    QTest::newRow("100 % at 20.5 degC") << 100 << 20.5 << 18.2;  // 100 x 182 / 1000
+    QTest::newRow("0 %") << 0 << 20.0 << 0.0;
+    QTest::newRow("far above the table") << 10 << 1.0e6 << 10.0; // 10 x 1000 / 1000
+    QTest::newRow("far below the table") << 100 << -1.0e6 << 0.5; // 100 x 5 / 1000
+}
+
+void tst_SaturationHumidity::absolute()
+{
+    QFETCH(int, relHum);
+    QFETCH(double, temp);
+    QFETCH(double, expected);
+
+    QCOMPARE(absoluteHumidity(relHum, temp), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_SaturationHumidity)
