@@ -32,8 +32,15 @@ bool parseOnOff(const QString& text, bool* out)
 // "M.m" into major and minor.
 bool parseVersion(const QString& text, int* major, int* minor)
 {
+    // Decimal only: a two-digit minor such as "08" is not octal.
     const QStringList parts = text.split(QLatin1Char('.'));
-    return parts.size() == 2 && parseInt(parts[0], 0, 255, major) && parseInt(parts[1], 0, 255, minor);
+    bool ok1 = false;
+    bool ok2 = false;
+    if (parts.size() != 2)
+        return false;
+    *major = parts[0].toInt(&ok1, 10);
+    *minor = parts[1].toInt(&ok2, 10);
+    return ok1 && ok2 && *major >= 0 && *major < 256 && *minor >= 0 && *minor < 256;
 }
 
 const char* const kSpanNames[3] = {"15min", "1day", "30days"};
