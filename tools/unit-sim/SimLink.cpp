@@ -108,11 +108,11 @@ void CSimLink::handlePacket(CLLProtocolPacket& packet, qint64 nowMs)
             qDebug() << "unit: fault: acknowledgement dropped";
         } else {
             writeNoise();
-            writeAll(frame(packet.m_Type, QByteArray(), true));
+            writeAll(frame(packet.GetType(), QByteArray(), true));
         }
     }
-    if (packet.m_Type == 1 && packet.m_Length > 0 && m_OnCommand)
-        m_OnCommand(QByteArray(reinterpret_cast<const char*>(packet.m_Data), packet.m_Length));
+    if (packet.GetType() == 1 && packet.GetLength() > 0 && m_OnCommand)
+        m_OnCommand(QByteArray(reinterpret_cast<const char*>(packet.GetData()), packet.GetLength()));
 }
 
 void CSimLink::queueAnswers(const QList<QByteArray>& answers, qint64 nowMs)
