@@ -49,6 +49,19 @@ private:
 
 namespace {
 
+// Little-endian stores into a request under construction (byte by byte).
+void setWord(QByteArray& a, int offset, quint16 v)
+{
+    a[offset] = char(v & 0xFF);
+    a[offset + 1] = char(v >> 8);
+}
+
+void setDword(QByteArray& a, int offset, quint32 v)
+{
+    setWord(a, offset, quint16(v & 0xFFFF));
+    setWord(a, offset + 2, quint16(v >> 16));
+}
+
 const qint64 kStart = QDateTime(QDate(2026, 1, 15), QTime(12, 0), Qt::UTC).toSecsSinceEpoch();
 
 quint16 word(const QByteArray& a, int offset)
@@ -271,7 +284,7 @@ void tst_CSimDispatcher::singleCounter()
     QFETCH(int, answerAction);
     QFETCH(quint32, answerValue);
     QByteArray r = request(7, 27, {quint8(id), quint8(action)});
-    LE::put32(reinterpret_cast<uint8_t*>(r.data()) + 3, value);
+    setDword(r, 3, value);
     const SSimReply reply = send(r);
     QCOMPARE(reply.answers.size(), 1);
     const QByteArray& a = reply.answers.first();
@@ -297,8 +310,8 @@ void tst_CSimDispatcher::reportMemory()
     QFETCH(int, length);
     QFETCH(int, answerSize);
     QByteArray r = request(9, 12);
-    LE::put32(reinterpret_cast<uint8_t*>(r.data()) + 1, 0x1000);
-    LE::put32(reinterpret_cast<uint8_t*>(r.data()) + 5, quint32(length));
+    setDword(r, 1, 0x1000);
+    setDword(r, 5, quint32(length));
     const SSimReply reply = send(r);
     QCOMPARE(reply.answers.size(), 1);
     QCOMPARE(reply.answers.first().size(), answerSize);
@@ -325,7 +338,7 @@ void tst_CSimDispatcher::simulationValues100()
     // Slots: supply 20.5 °C (164), outdoor, exhaust, extract, humidities, CO2 1600, pressure 990.
     const quint16 values[8] = {164, quint16(-40), 16, 168, 90, 60, 1600, 990};
     for (int i = 0; i < 8; ++i)
-        LE::put16(reinterpret_cast<uint8_t*>(r.data()) + 6 + 2 * i, values[i]);
+        setWord(r, 6 + 2 * i, values[i]);
     QVERIFY(send(r).answers.isEmpty());
 
     const QByteArray e = send(single(19)).answers.first().mid(2);
@@ -347,8 +360,8 @@ void tst_CSimDispatcher::simulationValues70()
     m_State->setFamily70(true);
     QByteArray r = request(30, 16, {1, 0x18});
     for (int i = 0; i < 12; ++i)
-        LE::put16(reinterpret_cast<uint8_t*>(r.data()) + 6 + 2 * i, quint16(10 + i));
-    LE::put16(reinterpret_cast<uint8_t*>(r.data()) + 6 + 2 * 11, quint16(-20));     // air flow
+        setWord(r, 6 + 2 * i, quint16(10 + i));
+    setWord(r, 6 + 2 * 11, quint16(-20));     // air flow
     QVERIFY(send(r).answers.isEmpty());
     const QByteArray e = send(single(19)).answers.first().mid(2);
     QCOMPARE(e.size(), 28);
@@ -411,9 +424,9 @@ void tst_CSimDispatcher::wifiFlow()
     QCOMPARE(quint8(send(single(26)).answers.first().at(1)), quint8(0));
 
     QByteArray r = request(200, 29);
-    LE::putText(reinterpret_cast<uint8_t*>(r.data()) + 2, 25, ssid);
-    LE::putText(reinterpret_cast<uint8_t*>(r.data()) + 27, 25, password);
-    LE::putText(reinterpret_cast<uint8_t*>(r.data()) + 52, 20, QStringLiteral("key1"));
+    r.replace(2, 25, QByteArray(ssid.toLatin1()).leftJustified(25, '\0', true));
+    r.replace(27, 25, QByteArray(password.toLatin1()).leftJustified(25, '\0', true));
+    r.replace(52, 20, QByteArray("key1").leftJustified(20, '\0', true));
     r[72] = char(credType);
     QVERIFY(send(r).answers.isEmpty());
     for (int expected : statuses) {
