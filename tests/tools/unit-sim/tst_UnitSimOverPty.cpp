@@ -9,6 +9,7 @@
 #include "UnitSimThread.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,6 +31,7 @@ private slots:
     void secLogPagesAcrossRingEnd();
     void faults_data();
     void faults();
+    void mixedFaultsOverManyOperations();
     void restartAfterCommand17();
     void unplugDuringOperationThenReplug();
 
@@ -324,6 +326,48 @@ void tst_UnitSimOverPty::faults()
     QCOMPARE(int(id), answerId);
     QCOMPARE(data.size(), answerSize);
     QCOMPARE(data.mid(2, 26), m_Unit->simulator().currentEntry());
+}
+
+void tst_UnitSimOverPty::mixedFaultsOverManyOperations()
+{
+    // A few percent of noise, corrupted answers and dropped ACKs at once:
+    // whatever succeeds carries exactly the unit's data, the rest fails, and
+    // no operation waits longer than the link's own limits allow.
+    SSimFaults faults;
+    faults.rate[SSimFaults::Noise] = 0.04;
+    faults.rate[SSimFaults::CorruptCrc] = 0.03;
+    faults.rate[SSimFaults::DropAck] = 0.03;
+    m_Unit->simulator().setFaults(faults);
+    const QByteArray truth = m_Unit->simulator().currentEntry();
+    QByteArray countRequest(20, '\0');
+    countRequest[0] = char(24);
+    int ok = 0;
+    int failed = 0;
+    QElapsedTimer timer;
+    for (int op = 0; op < 1000; ++op) {
+        timer.start();
+        const bool state = op % 2 == 0;
+        QByteArray data;
+        quint16 id = 0;
+        const bool success = sendRecord(state ? single(19) : countRequest, state) == CLLProtocol::RC_OK
+            && receiveRecord(&data, &id) == CLLProtocol::RC_OK;
+        // Three attempts, each bounded by the silence limit, plus one receive.
+        QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+        if (!success) {
+            ++failed;
+            continue;
+        }
+        ++ok;
+        if (state) {
+            QCOMPARE(id, quint16(0x0113));
+            QCOMPARE(data.mid(2), truth);
+        } else {
+            QCOMPARE(id, quint16(0x0118));
+            QCOMPARE(word(data, 8), quint16(960));
+        }
+    }
+    QVERIFY(ok > 800);
+    QVERIFY(failed > 0);
 }
 
 void tst_UnitSimOverPty::restartAfterCommand17()
