@@ -342,9 +342,12 @@ QString CSimConsole::cmdFault(const QStringList& args)
     }
     if (args.size() != 2)
         return QString();
-    if (args[0] == QLatin1String("late") && args[1].toInt() > 0 && !args[1].contains(QLatin1Char('.'))) {
+    int lateMs = 0;
+    if (args[0] == QLatin1String("late")) {
+        if (!parseInt(args[1], 0, 600000, &lateMs))
+            return QString();
         SSimFaults f = m_Sim.faults();
-        f.lateAnswerMs = args[1].toInt();
+        f.lateAnswerMs = lateMs;
         m_Sim.setFaults(f);
         return QStringLiteral("late answers come after %1 ms").arg(f.lateAnswerMs);
     }

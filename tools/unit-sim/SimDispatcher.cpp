@@ -61,9 +61,8 @@ void CSimDispatcher::add(quint8 number, Handler handler, int requestSize, int wh
     m_Table.insert(number, SEntry{handler, requestSize, where});
 }
 
-int CSimDispatcher::requestSizeFor(const SEntry& entry, const CSimUnitState& state, quint8 number)
+int CSimDispatcher::requestSizeFor(const SEntry& entry, const CSimUnitState& state)
 {
-    Q_UNUSED(number)
     if (entry.requestSize == kSimValuesSize)
         return state.family70() ? kSimValuesSize70 : kSimValuesSize100;
     return entry.requestSize;
@@ -86,7 +85,7 @@ SSimReply CSimDispatcher::handle(CSimUnitState& state, const QByteArray& request
         qDebug() << "unit: message" << number << "not understood by this firmware part or family";
         return reply;
     }
-    const int size = requestSizeFor(*it, state, number);
+    const int size = requestSizeFor(*it, state);
     if (size != kAnySize && request.size() != size) {
         qDebug() << "unit: message" << number << "has" << request.size() << "bytes, expected" << size;
         return reply;

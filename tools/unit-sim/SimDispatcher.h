@@ -40,7 +40,7 @@ private:
     struct SEntry { Handler handler; int requestSize; int where; };
 
     void add(quint8 number, Handler handler, int requestSize, int where);
-    static int requestSizeFor(const SEntry& entry, const CSimUnitState& state, quint8 number);
+    static int requestSizeFor(const SEntry& entry, const CSimUnitState& state);
 
     static void onIdent(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
     static void onSetSerialNumber(CSimUnitState& st, const QByteArray& req, SSimReply& reply);

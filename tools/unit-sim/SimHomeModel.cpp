@@ -173,8 +173,11 @@ SSimPeriod CSimHomeModel::period(int span, qint64 endSec, const SSimSettings& st
         const SSimSample s = sample(start + qint64(i) * unitSec[span] + unitSec[span] / 2, st);
         sup += s.supplyTemp; out += s.outdoorTemp; exh += s.exhaustTemp; ext += s.extractTemp;
         outH += s.outdoorHum; extH += s.extractHum; co2 += s.co2Ppm; pres += s.pressureHpa;
+        // Levels 1 to 4 have their own durations; level 5 is the rest of the period.
+        static const int levelDuration[4] = {SSimPeriod::D_ComLev0, SSimPeriod::D_ComLev1,
+                                             SSimPeriod::D_ComLev2, SSimPeriod::D_ComLev3};
         if (s.comfortLevel <= 4)
-            ++p.time[SSimPeriod::D_ComLev0 + (s.comfortLevel - 1) * 3];
+            ++p.time[levelDuration[s.comfortLevel - 1]];
         static const int reasonDuration[8] = {SSimPeriod::D_MinAir, SSimPeriod::D_RelDrying,
             SSimPeriod::D_AbsDrying, SSimPeriod::D_Cooling, SSimPeriod::D_CO2Ventilation,
             SSimPeriod::D_SupCond, SSimPeriod::D_MinAir, SSimPeriod::D_HumInp};
@@ -203,7 +206,6 @@ SSimPeriod CSimHomeModel::period(int span, qint64 endSec, const SSimSettings& st
     p.filterSupplyFull = st.filterSupplyFull;
     p.filterExtractFull = st.filterExtractFull;
     p.noCO2Sensor = st.noCO2Sensor;
-    p.energyExtracted = 0;
     scalePeriod(p, span, st.family70, m3, kM3Recovered, kM3Cooled, water);
     return p;
 }

@@ -6,6 +6,12 @@
 #include <poll.h>
 #include <unistd.h>
 
+namespace {
+
+constexpr int kMaxReceivedLog = 100000;
+
+} // namespace
+
 CUnitSimulator::CUnitSimulator(const SSimConfig& config)
     : m_Config(config)
     , m_State(config.identity, config.startUnixSec, config.clockSpeed)
@@ -133,6 +139,9 @@ void CUnitSimulator::runTimers(qint64 nowMs)
 void CUnitSimulator::onCommand(const QByteArray& record)
 {
     const qint64 now = m_Monotonic.elapsed();
+    // Bounded so that a simulator left running for days does not grow without end.
+    if (m_Received.size() >= kMaxReceivedLog)
+        m_Received.removeFirst();
     m_Received.append(SSimReceivedCommand{now, record});
     const SSimReply reply = m_Dispatcher.handle(m_State, record);
     m_Link.queueAnswers(reply.answers, now);

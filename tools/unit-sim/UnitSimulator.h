@@ -65,6 +65,7 @@ public:
     void ringInfo(int span, int* capacity, int* count, int* oldest) const;
     int wifiStatus() const;
 
+    // The last 100 000 command records, oldest first.
     QList<SSimReceivedCommand> receivedCommands() const;
     int receivedCount(quint8 number) const;
     void clearReceivedCommands();
