@@ -110,7 +110,9 @@ bool CSimOptions::parse(const QStringList& arguments, SSimConfig& config, bool& 
         return bad("wifi-version");
     config.identity.versionFlag = p.isSet(flag) ? 1 : 0;
     if (p.isSet(start)) {
-        const QDateTime t = QDateTime::fromString(p.value(start), Qt::ISODate);
+        QDateTime t = QDateTime::fromString(p.value(start), Qt::ISODate);
+        if (t.isValid() && t.timeSpec() == Qt::LocalTime)
+            t.setTimeSpec(Qt::UTC);        // a time without offset is read as UTC
         config.startUnixSec = t.isValid() ? t.toSecsSinceEpoch() : p.value(start).toLongLong(&ok);
         if (!t.isValid() && (!ok || config.startUnixSec <= 0))
             return bad("start");
