@@ -74,7 +74,6 @@ SSimConfig baseConfig()
     SSimConfig c;
     c.startUnixSec = kStart;
     c.clockSpeed = 0.0;             // frozen: what the unit reports equals its truth
-    c.restartDelayMs = 300;
     return c;
 }
 
@@ -372,6 +371,10 @@ void tst_UnitSimOverPty::mixedFaultsOverManyOperations()
 
 void tst_UnitSimOverPty::restartAfterCommand17()
 {
+    // Long enough that the request below surely meets the silent unit, even on a busy machine.
+    SSimConfig config = baseConfig();
+    config.restartDelayMs = 3000;
+    startUnit(config);
     m_Unit->simulator().setRunningSystem(SSimIdentity::RS_Boot1);
     const quint32 boots = m_Unit->simulator().counters().at(CSimUnitState::C_BootCycles);
     QCOMPARE(sendRecord(single(17), true, true), CLLProtocol::RC_OK);
