@@ -121,7 +121,18 @@ bool CDBBase::columnNames(QStringList& names)
     return true;
 }
 
+// The statements of one upgrade share a transaction: one write to disk
+// instead of one per column. What ran before a failure is still committed.
 bool CDBBase::createOrUpgradeTable(const QString& createStatement)
+{
+    const bool bTransaction = m_db.transaction();
+    const bool bOk = createOrUpgradeColumns(createStatement) && createIndex();
+    if (bTransaction)
+        m_db.commit();
+    return bOk;
+}
+
+bool CDBBase::createOrUpgradeColumns(const QString& createStatement)
 {
     QStringList existing;
     columnNames(existing);
@@ -140,7 +151,7 @@ bool CDBBase::createOrUpgradeTable(const QString& createStatement)
             return false;
         existing << col.name;
     }
-    return createIndex();
+    return true;
 }
 
 // "This unit's rows" and "which units" are answered from this index without

@@ -80,6 +80,7 @@ protected:
 private:
     void openConnection(const QString& connectionName, const QString& strDirectory);
     bool columnNames(QStringList& names);
+    bool createOrUpgradeColumns(const QString& createStatement);
     bool createIndex();
     void buildQueryModel(QSqlQueryModel& model, int nSerialNr, const QString& filter, bool bRules70);
     void setHeaders(QSqlQueryModel& model);
