@@ -30,9 +30,9 @@ int CSecLogUnits::durationSeconds(int nCount, int nSpan)
     return isValidSpan(nSpan) ? nCount * DurationUnit[nSpan] : 0;
 }
 
-int CSecLogUnits::waterGrams(int nCount11, int nSpan)
+int CSecLogUnits::waterGrams(int nCount, int nSpan)
 {
-    return isValidSpan(nSpan) ? nCount11 * WaterUnit[nSpan] : 0;
+    return isValidSpan(nSpan) ? nCount * WaterUnit[nSpan] : 0;
 }
 
 QString CSecLogUnits::air100(int nCount, int nSpan)
@@ -72,10 +72,4 @@ int CSecLogUnits::energy70(int nCount, int nSpan)
     if (!isValidSpan(nSpan))
         return 0;
     return cutTowardZero(nCount * Energy70Unit[nSpan] * 1290.0 / 3456.0);
-}
-
-int CSecLogUnits::signed11(unsigned nBits)
-{
-    const int nValue = int(nBits & 0x7FF);
-    return (nValue & 0x400) ? nValue - 0x800 : nValue;
 }

@@ -15,17 +15,14 @@ public:
 
     // 5-bit durations count minutes, hours or days.
     static int durationSeconds(int nCount, int nSpan);
-    // 11-bit two's-complement water count (both families).
-    static int waterGrams(int nCount11, int nSpan);
+    // Water count, signed (both families).
+    static int waterGrams(int nCount, int nSpan);
     // Air exchanged in m³, written with one decimal.
     static QString air100(int nCount, int nSpan);
     static QString air70(int nCount, int nSpan);
     // Energies in Wh: computed in floating point, plus 0.5, cut toward zero.
     static int energy100(int nCount, int nSpan);
     static int energy70(int nCount, int nSpan);
-
-    // The two's-complement value of the lowest 11 bits.
-    static int signed11(unsigned nBits);
 };
 
 #endif // SECLOGUNITS_H
