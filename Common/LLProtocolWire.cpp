@@ -1,0 +1,12 @@
+#include "LLProtocolWire.h"
+
+CLLProtocolWire::~CLLProtocolWire() = default;
+
+void CLLProtocolWire::PutBack(UINT16 /*total*/, UINT16 /*remaining*/)
+{
+}
+
+void CLLProtocolWire::WaitForData(UINT16 ms)
+{
+    Sleep(ms);
+}
