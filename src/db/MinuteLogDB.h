@@ -3,6 +3,8 @@
 
 #include "db/MinuteLogDBBase.h"
 
+class CFanValues;
+
 // Table "ValueLogs": minute values of the 100 family.
 class CMinuteLogDB : public CMinuteLogDBBase
 {
@@ -10,6 +12,12 @@ class CMinuteLogDB : public CMinuteLogDBBase
 public:
     explicit CMinuteLogDB(const QString& connectionName, QObject* parent = nullptr,
                           CDBMessenger* pMessenger = nullptr, const QString& strDirectory = QString());
+
+    // Writes (or replaces) the row of the unit's minute at time: the arguments
+    // and every value the set carries. A failure is shown to the user.
+    bool logValues(const CFanValues& values, int nOperatingHours, int nFilterHours, int nSerialNr,
+                   int nFanSupplyCharac, int nFanExtractCharac, quint32 nFanCmdsSucceeded,
+                   quint32 nFanCmdsFailed, QDateTime time, int iRSSI);
 };
 
 #endif // MINUTELOGDB_H
