@@ -1,5 +1,8 @@
 #include "RecordingDBMessenger.h"
+#include "PC/FanValues.h"
+#include "PC/FanValues70.h"
 #include "db/MinuteLogDB.h"
+#include "db/MinuteLogDB70.h"
 #include "db/MinuteLogGate.h"
 
 #include <QSqlQuery>
@@ -19,6 +22,11 @@ private slots:
     void cleanup();
     void gate_data();
     void gate();
+    void logValues_data();
+    void logValues();
+    void logValues70();
+    void oneRowPerMinute();
+    void failedInsertIsShown();
     void daysWithData_data();
     void daysWithData();
     void dayModel_data();
@@ -45,6 +53,29 @@ QDateTime utc(const QString& strIso)
     time.setTimeSpec(Qt::UTC);
     return time;
 }
+
+// A current-state record image: zeros except the bytes given as offset, value pairs.
+template <class TEntry>
+TEntry primEntry(std::initializer_list<std::pair<int, int>> bytes)
+{
+    QByteArray record(TEntry::Size, '\0');
+    for (const auto& byte : bytes)
+        record[byte.first] = char(byte.second);
+    TEntry entry;
+    entry.decode(record);
+    return entry;
+}
+
+QString storedValue(const QString& strTable, const QString& strColumn)
+{
+    QSqlQuery query(QSqlDatabase::database(CDBBase::UIThread));
+    if (!query.exec(QStringLiteral("SELECT \"%1\", typeof(\"%1\") FROM %2;").arg(strColumn, strTable)) || !query.next())
+        return QStringLiteral("no row");
+    return query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
+}
+
+// 2016-03-05 14:07:00 UTC
+const qint64 Minute = 1457186820;
 }
 
 void tst_MinuteLogDB::init()
@@ -136,6 +167,108 @@ void tst_MinuteLogDB::gate()
         QCOMPARE(minuteStart.time().second(), 0);
         QCOMPARE(minuteStart.time().msec(), 0);
     }
+}
+
+void tst_MinuteLogDB::logValues_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("stored");
+    auto image = [](std::initializer_list<std::pair<int, int>> bytes) {
+        QByteArray record(26, '\0');
+        for (const auto& byte : bytes)
+            record[byte.first] = char(byte.second);
+        return record;
+    };
+    QTest::newRow("time stamp") << image({}) << "LogTimestamp" << "1457186820 integer";
+    QTest::newRow("operating hours") << image({}) << "OPH" << "5120 integer";
+    QTest::newRow("filter hours") << image({}) << "FIH" << "1200 integer";
+    QTest::newRow("serial number") << image({}) << "SNR" << "12345 integer";
+    QTest::newRow("fan supply characteristic") << image({}) << "FSC" << "3 integer";
+    QTest::newRow("fan extract characteristic") << image({}) << "FEC" << "4 integer";
+    QTest::newRow("commands succeeded") << image({}) << "CSU" << "10234 integer";
+    QTest::newRow("commands failed") << image({}) << "CFA" << "2 integer";
+    QTest::newRow("RSSI") << image({}) << "RSSI" << "-61 integer";
+    // b20 bits 0-1 times 30 m³/h
+    QTest::newRow("A2 90 stored as 100") << image({ { 20, 0x03 } }) << "A2" << "100 integer";
+    QTest::newRow("A2 60 stays 60") << image({ { 20, 0x02 } }) << "A2" << "60 integer";
+    QTest::newRow("DIP beside A2") << image({ { 20, 0x03 } }) << "DIP" << "3 integer";
+    // b14 bits 5-7 = 2: sleep
+    QTest::newRow("operation mode as its abbreviation") << image({ { 14, 0x40 } }) << "OM" << "slp text";
+    QTest::newRow("extract temperature 0x0A0") << image({ { 6, 0xA0 } }) << "TET" << "20 real";
+    QTest::newRow("extract temperature 0x7F8") << image({ { 6, 0xF8 }, { 7, 0x07 } }) << "TET" << "-1 real";
+    QTest::newRow("flag as integer") << image({ { 19, 0x10 } }) << "HR" << "1 integer";
+    QTest::newRow("flag clear") << image({}) << "SC" << "0 integer";
+    // No internal error: b22 and b23 bits 0-1 carry version 3.5.
+    QTest::newRow("software version") << image({ { 22, 0x85 }, { 23, 0x01 } }) << "SWV" << "3.5 text";
+    QTest::newRow("no CO2 sensor") << image({ { 23, 0x10 } }) << "NOCO2" << "1 integer";
+}
+
+void tst_MinuteLogDB::logValues()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QString, column);
+    QFETCH(QString, stored);
+    SPrimLogEntry entry;
+    QVERIFY(entry.decode(record));
+    QVERIFY(m_pTable->logValues(CFanValues(entry), 5120, 1200, 12345, 3, 4, 10234, 2,
+                                QDateTime::fromSecsSinceEpoch(Minute), -61));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs"), column), stored);
+    QVERIFY(m_Messenger.isEmpty());
+}
+
+void tst_MinuteLogDB::logValues70()
+{
+    CMinuteLogDB70 table(CDBBase::UIThread);
+    QVERIFY(table.createTable());
+    // b14 bits 3-5 = 1: turbo; b20 extract air quality 50; b6,b7 extract temperature 0x0A0.
+    const auto entry = primEntry<SPrimLogEntry_70>({ { 14, 0x08 }, { 20, 50 }, { 6, 0xA0 } });
+    QVERIFY(table.logValues(CFanValues70(entry), 777, 4711, 10, 2, QDateTime::fromSecsSinceEpoch(Minute)));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs70"), QStringLiteral("LogTimestamp")), QStringLiteral("1457186820 integer"));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs70"), QStringLiteral("OPH")), QStringLiteral("777 integer"));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs70"), QStringLiteral("SNR")), QStringLiteral("4711 integer"));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs70"), QStringLiteral("OM")), QStringLiteral("trb text"));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs70"), QStringLiteral("AQE")), QStringLiteral("150 integer"));
+    QCOMPARE(storedValue(QStringLiteral("ValueLogs70"), QStringLiteral("TET")), QStringLiteral("20 real"));
+    QVERIFY(m_Messenger.isEmpty());
+}
+
+// What the minute page does with every set of values it receives.
+void tst_MinuteLogDB::oneRowPerMinute()
+{
+    CMinuteLogGate gate(local(QStringLiteral("2016-03-05T10:58:30")));
+    int nOperatingHours = 100;
+    for (const char* pArrival : { "2016-03-05T10:59:58", "2016-03-05T10:59:59", "2016-03-05T11:00:01" }) {
+        QDateTime minuteStart;
+        if (gate.admit(local(QLatin1String(pArrival)), minuteStart))
+            QVERIFY(m_pTable->logValues(CFanValues(), ++nOperatingHours, 0, 5, 0, 0, 0, 0, minuteStart, 0));
+    }
+    // After a restart within the same minute the row is written again and replaces the first.
+    CMinuteLogGate restarted(local(QStringLiteral("2016-03-05T11:00:20")));
+    QDateTime minuteStart;
+    QVERIFY(restarted.admit(local(QStringLiteral("2016-03-05T11:00:30")), minuteStart));
+    QVERIFY(m_pTable->logValues(CFanValues(), 200, 0, 5, 0, 0, 0, 0, minuteStart, 0));
+
+    QSqlQuery query(m_pTable->database());
+    QVERIFY(query.exec(QStringLiteral("SELECT LogTimestamp, OPH FROM ValueLogs ORDER BY LogTimestamp;")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toLongLong(), utc(QStringLiteral("2016-03-05T09:59:00")).toSecsSinceEpoch());
+    QCOMPARE(query.value(1).toInt(), 101);
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toLongLong(), utc(QStringLiteral("2016-03-05T10:00:00")).toSecsSinceEpoch());
+    QCOMPARE(query.value(1).toInt(), 200);
+    QVERIFY(!query.next());
+}
+
+void tst_MinuteLogDB::failedInsertIsShown()
+{
+    QSqlQuery query(m_pTable->database());
+    QVERIFY(query.exec(QStringLiteral("DROP TABLE ValueLogs;")));
+    QVERIFY(!m_pTable->logValues(CFanValues(), 1, 2, 3, 4, 5, 6, 7, QDateTime::fromSecsSinceEpoch(Minute), -50));
+    QCOMPARE(m_Messenger.m_Criticals.size(), 1);
+    QVERIFY(m_Messenger.m_Criticals.first().startsWith(QStringLiteral(
+        "Unable to run sql statement\n'INSERT OR REPLACE INTO ValueLogs (LogTimestamp,OPH,FIH,SNR,FSC,FEC,CSU,CFA,RSSI,")));
+    QVERIFY(m_Messenger.m_Warnings.isEmpty());
 }
 
 void tst_MinuteLogDB::daysWithData_data()
