@@ -1,3 +1,4 @@
+#include "PC/FanValues.h"
 #include "RecordingDBMessenger.h"
 #include "db/MinuteLogDB.h"
 #include "db/SecLogDB70.h"
@@ -10,15 +11,16 @@
 #include <atomic>
 #include <memory>
 
-// Two threads write the same file at once through their own connections,
-// while a third connection keeps a partly fetched page model open.
+// Three threads write the same file at once through their own connections
+// (secondary logs twice, minute rows), while a page model on a fourth
+// connection stays partly fetched.
 class tst_DBConcurrency : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void twoWritersAndAnOpenReader();
+    void writersBesideAnOpenReader();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -45,6 +47,22 @@ void storeChunks(const QString& strConnection, const QString& strDir, int nSeria
     }
     CDBBase::removeConnection(strConnection);
 }
+
+// Writes Chunks * ChunkSize minute rows of one unit, one statement each.
+void writeMinutes(const QString& strConnection, const QString& strDir, int nSerialNr, std::atomic<int>* pFailures)
+{
+    {
+        CRecordingDBMessenger messenger;
+        CMinuteLogDB table(strConnection, nullptr, &messenger, strDir);
+        for (int nMinute = 0; nMinute < Chunks * ChunkSize; ++nMinute) {
+            const QDateTime time = QDateTime::fromSecsSinceEpoch(T0 + 60 * nMinute);
+            if (!table.logValues(CFanValues(), nMinute, 0, nSerialNr, 0, 0, 0, 0, time, 0))
+                ++*pFailures;
+        }
+        *pFailures += messenger.m_Warnings.size() + messenger.m_Criticals.size();
+    }
+    CDBBase::removeConnection(strConnection);
+}
 }
 
 void tst_DBConcurrency::init()
@@ -52,6 +70,7 @@ void tst_DBConcurrency::init()
     m_pDir.reset(new QTemporaryDir);
     QVERIFY(m_pDir->isValid());
     QVERIFY(CSecLogDB70(CDBBase::UIThread, nullptr, nullptr, m_pDir->path()).createTable());
+    QVERIFY(CMinuteLogDB(CDBBase::UIThread).createTable());
 }
 
 void tst_DBConcurrency::cleanup()
@@ -61,7 +80,7 @@ void tst_DBConcurrency::cleanup()
     m_pDir.reset();
 }
 
-void tst_DBConcurrency::twoWritersAndAnOpenReader()
+void tst_DBConcurrency::writersBesideAnOpenReader()
 {
     // A page model that has fetched only its first rows keeps its statement open.
     {
@@ -78,11 +97,14 @@ void tst_DBConcurrency::twoWritersAndAnOpenReader()
     std::atomic<int> failures { 0 };
     const QString strDir = m_pDir->path();
     std::unique_ptr<QThread> pWorker(QThread::create(storeChunks, CDBBase::WorkerThread, strDir, 2, &failures));
-    std::unique_ptr<QThread> pOther(QThread::create(storeChunks, QStringLiteral("SecondWriter"), strDir, 3, &failures));
+    std::unique_ptr<QThread> pOther(QThread::create(storeChunks, QStringLiteral("SecondStore"), strDir, 3, &failures));
+    std::unique_ptr<QThread> pMinutes(QThread::create(writeMinutes, QStringLiteral("MinuteWriter"), strDir, 4, &failures));
     pWorker->start();
     pOther->start();
+    pMinutes->start();
     QVERIFY(pWorker->wait(120000));
     QVERIFY(pOther->wait(120000));
+    QVERIFY(pMinutes->wait(120000));
     QCOMPARE(failures.load(), 0);
 
     QSqlQuery query(QSqlDatabase::database(CDBBase::UIThread));
@@ -92,6 +114,9 @@ void tst_DBConcurrency::twoWritersAndAnOpenReader()
         QCOMPARE(query.value(0).toInt(), nSerialNr);
         QCOMPARE(query.value(1).toInt(), nSerialNr == 1 ? 600 : Chunks * ChunkSize);
     }
+    QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM ValueLogs WHERE SNR = 4;")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), Chunks * ChunkSize);
     while (model.canFetchMore())
         model.fetchMore();
     QCOMPARE(model.rowCount(), 600);
