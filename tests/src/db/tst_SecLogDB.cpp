@@ -3,6 +3,7 @@
 #include "db/SecLogDB70.h"
 
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -22,6 +23,7 @@ private slots:
     void skippedRecordKeepsTheTime100();
     void skippedRecordKeepsTheTime();
     void sameChunkTwiceKeepsTheRowCount();
+    void timeSpanModelShowsOneSpan();
     void unknownSpanStoresNothing();
     void failingInsertEndsTheChunkSilently();
 
@@ -285,6 +287,32 @@ void tst_SecLogDB::sameChunkTwiceKeepsTheRowCount()
     QDateTime time = QDateTime::fromSecsSinceEpoch(T0);
     QVERIFY(m_pStore70->saveSecLogValues(CLogging_70::MTS_1Day, entries, 5, time));
     QCOMPARE(timestamps(QStringLiteral("SecLogs70")).size(), 6);
+}
+
+void tst_SecLogDB::timeSpanModelShowsOneSpan()
+{
+    QVector<SSecLogEntry> entries(3);
+    for (int nSpan : { 0, 1, 2 }) {
+        QDateTime time = QDateTime::fromSecsSinceEpoch(T0);
+        QVERIFY(m_pStore->saveSecLogValues(CLogging::EMaxTimeSpan(nSpan), entries, 5, time));
+    }
+    QDateTime time = QDateTime::fromSecsSinceEpoch(T0);
+    QVERIFY(m_pStore->saveSecLogValues(CLogging::MTS_1Day, entries, 6, time));
+
+    QSqlQueryModel model;
+    m_pStore->setupTimeSpanModel(model, 1, 5);
+    QCOMPARE(model.rowCount(), 3);
+    // Levels 1 to 4 are empty: level 5 fills the whole day.
+    for (int nColumn = 0; nColumn < model.columnCount(); ++nColumn) {
+        const QString strHeader = model.headerData(nColumn, Qt::Horizontal).toString();
+        QVERIFY2(!strHeader.startsWith(QStringLiteral("LTS")), "the span column is hidden");
+        if (strHeader == QStringLiteral("DL5\n[H:M]"))
+            QCOMPARE(model.data(model.index(0, nColumn)).toString(), QStringLiteral("24:00"));
+    }
+    m_pStore->setupTimeSpanModel(model, 1, -1);
+    QCOMPARE(model.rowCount(), 6);
+    m_pStore->setupTimeSpanModel(model, 2, 6);
+    QCOMPARE(model.rowCount(), 0);
 }
 
 void tst_SecLogDB::unknownSpanStoresNothing()
