@@ -1,7 +1,12 @@
 #include "PC/FanBase.h"
 
+#include "PC/AnswerReceiver.h"
+#include "PC/LogNames.h"
 #include "PortBinding.h"
 #include "SerialPortBinding.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
 
 CFanBase::CFanBase(QObject* parent)
     : CFanBase(nullptr, parent)
@@ -50,11 +55,6 @@ QString CFanBase::portName() const
     return m_pBinding->portName();
 }
 
-QString CFanBase::familyName() const
-{
-    return QStringLiteral("Zyvent100");
-}
-
 void CFanBase::userInfo(QString strInfo)
 {
     emit signalUserInfo(strInfo);
@@ -73,4 +73,102 @@ CLLProtocolWire* CFanBase::wire() const
 CLLProtocol CFanBase::linkProtocol() const
 {
     return CLLProtocol(m_pBinding->wire(), m_pDebugOutput, m_nSilencePolls);
+}
+
+CLLProtocol CFanBase::quietLinkProtocol() const
+{
+    return CLLProtocol(m_pBinding->wire(), nullptr, m_nSilencePolls);
+}
+
+bool CFanBase::sendRecord(CLLProtocol& link, const QByteArray& record)
+{
+    CLLProtocolPacket packet;
+    packet.SetPacket(1, false, false, false, UINT16(record.size()), record.constData());
+    return link.Send(packet) == CLLProtocol::RC_OK;
+}
+
+const char* CFanBase::reasonName(int nCode) const
+{
+    return CLogNames::reasonName(nCode);
+}
+
+bool CFanBase::sendCommand(UINT8 nNumber)
+{
+    if (!isPortBound())
+        return false;
+    CLLProtocolPacket packet;
+    packet.SetSingleByte(1, true, nNumber);
+    // 17 restarts the unit into its application: nobody is left to acknowledge.
+    if (nNumber == MSG_StartApplication)
+        packet.SetNoAckFlag();
+    CLLProtocol link = linkProtocol();
+    if (link.Send(packet) == CLLProtocol::RC_OK)
+        return true;
+    emit signalUserInfo(tr("%1 did not respond - ").arg(familyName()));
+    return false;
+}
+
+// A unit that is still starting does not acknowledge: the request is repeated
+// until it does or the time limit has passed.
+bool CFanBase::getIdentData(SHLP_IdentData& ident)
+{
+    if (!isPortBound())
+        return false;
+    CLLProtocol link = linkProtocol();
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        CLLProtocolPacket request;
+        request.SetSingleByte(1, false, MSG_IdentRequest);
+        qDebug() << "Sending report ident request...";
+        if (link.Send(request) == CLLProtocol::RC_OK)
+            break;
+        if (timer.elapsed() >= m_nIdentTimeoutMs) {
+            emit signalUserInfo(tr("%1 did not respond! ").arg(familyName()));
+            return false;
+        }
+    }
+    qDebug() << "...Debug: appllication has answered!";
+    emit signalUserInfo(tr("%1 detected!").arg(familyName()));
+
+    // No exact length is demanded of the identity, but it is never read past
+    // its end: a shorter answer counts as the wrong packet.
+    CAnswerReceiver answer(link, { nullptr, nullptr, nullptr });
+    const CAnswerReceiver::EResult result = answer.receive(MSG_IdentData, CAnswerReceiver::AnyLength);
+    if (result == CAnswerReceiver::AR_NotReceived) {
+        emit signalUserInfo(tr(" The %1 did not (correctly) respond - ").arg(familyName()));
+        return false;
+    }
+    if (result != CAnswerReceiver::AR_OK || !ident.decode(answer.data(), answer.length())) {
+        if (result == CAnswerReceiver::AR_OK) {
+            qDebug() << "CFanBase::getIdentData: Packet too small";
+            qDebug().nospace() << "Expected: " << SHLP_IdentData::Size << ", got: " << answer.length();
+        }
+        emit signalUserInfo(tr("- The %1 responded with the wrong packet - ").arg(familyName()));
+        return false;
+    }
+    return true;
+}
+
+bool CFanBase::setSerialNumber(UINT32 nSerialNr)
+{
+    if (!isPortBound() || nSerialNr == 0)
+        return false;
+    CLLProtocol link = linkProtocol();
+    return sendRecord(link, SHLP_IdentData::serialNumberRecord(nSerialNr).toBytes());
+}
+
+bool CFanBase::startApplication(UINT8 nMode)
+{
+    if (!isPortBound())
+        return false;
+    if (nMode != 0) {
+        const char record[] = { char(MSG_SetStartupMode), char(nMode) };
+        CLLProtocol link = quietLinkProtocol();
+        if (!sendRecord(link, QByteArray(record, sizeof record))) {
+            emit signalUserInfo(tr("Unable to set startup mode for application."));
+            return false;
+        }
+    }
+    return sendCommand(MSG_StartApplication);
 }

@@ -1,11 +1,15 @@
 #ifndef FANBASE_H
 #define FANBASE_H
 
+#include "HLProtocolRecords.h"
 #include "LLProtocol.h"
 #include "LLTypes.h"
+#include "PC/Logging.h"
+#include "PC/PersCounter_ReadOnly.h"
 
 #include <QObject>
 #include <QString>
+#include <QVector>
 #include <memory>
 
 class CLLProtocolWire;
@@ -16,12 +20,18 @@ class QTextEdit;
 // over it. Family classes derive from it. Which port binding it uses is the
 // program's choice: pass one shared binding to every device object (the
 // monitoring program), or none, and each object gets its own serial port.
-// Every call comes from the one thread that does the device's I/O.
+// Every call comes from the one thread that does the device's I/O; each
+// operation blocks that thread for its exchange (seconds on a silent unit).
+// Operations report success as bool and write one debug line per failure;
+// without a bound port they return false at once, without I/O or user text.
 class CFanBase : public QObject
 {
     Q_OBJECT
 
 public:
+    // How long getIdentData keeps re-sending its request to a silent unit.
+    static constexpr int DEFAULT_IDENT_TIMEOUT_MS = 10000;
+
     // Own serial port, opened by openPort.
     explicit CFanBase(QObject* parent = nullptr);
     // Works on the given binding, which may already be open. Null: own serial port.
@@ -36,19 +46,65 @@ public:
     // The open port's name, otherwise empty.
     QString portName() const;
 
-    // "Zyvent100" or "Zyvent plus"; fills the placeholders of the user texts.
-    virtual QString familyName() const;
-
-    // Display for the unit's debug messages; not owned; may be null.
+    // Display for the unit's debug messages during getIdentData, sendCommand
+    // and setSerialNumber; not owned; may be null.
     void setDebugOutput(QTextEdit* output) { m_pDebugOutput = output; }
     QTextEdit* debugOutput() const { return m_pDebugOutput; }
 
     // Empty receive polls that end a wait (about 1 ms each); tests shorten it.
     void setLinkSilencePolls(UINT16 polls) { m_nSilencePolls = polls; }
+    // Replaces the 10 000 ms of getIdentData (tests).
+    void setIdentTimeout(int nMs) { m_nIdentTimeoutMs = nMs; }
 
     // The binding, so that a device object of the other family can be
     // created on the same (open) port before this one is destroyed.
     std::shared_ptr<CPortBinding> portBinding() const { return m_pBinding; }
+
+    // ---- operations of both families ----
+
+    // A single-byte command with PF_RETRY (17 also without acknowledgement).
+    // Failure tells the user "%1 did not respond - ".
+    bool sendCommand(UINT8 nNumber);
+    // Message 1 -> 2, re-sent for up to 10 s while the unit does not acknowledge.
+    // Progress and failure go to the user.
+    bool getIdentData(SHLP_IdentData& ident);
+    // Message 3; serial number 0 is refused without sending.
+    bool setSerialNumber(UINT32 nSerialNr);
+    // The unit's running time (message 14); each non-null pointer receives its field.
+    bool getTimer(UINT16* pMs, UINT8* pSeconds, UINT8* pMinutes, UINT8* pHours, UINT16* pDays);
+    // Refills counters() from message 13 (several packets). After a failure the
+    // values received so far stay.
+    bool getCounters();
+    // Name of counter nId; empty outside the counters read or for 45 to 49.
+    QString counterName(int nId) const;
+    // Counter nId from the last getCounters (bit pattern as int); -1 outside them.
+    int counterValue(int nId) const;
+    const QVector<UINT32>& counters() const { return m_Counters; }
+    // Message 27. Reading: *pValue receives the counter unless pValue is null.
+    // Writing: *pValue is written and the unit's echo must equal it.
+    bool readWriteCounterValue(CPersCounter_ReadOnly::ECntID id, UINT32* pValue, bool bWrite);
+    // Message 12: bytes receives what the unit returns (it decides how many).
+    bool reportMemory(int nAddress, int nLength, QVector<unsigned char>& bytes);
+    // Message 22: the unit recalculates its average sensor values.
+    bool calcAveSenVal();
+    // Leaves the boot loader: startup mode nMode (message 18) unless 0, then
+    // command 17 without waiting for an acknowledgement (the unit restarts).
+    bool startApplication(UINT8 nMode);
+
+    // ---- virtual operations, in the order of the device object's slots ----
+
+    // Message 21.
+    virtual bool eraseSecLog(CLogging::EMaxTimeSpan span);
+    // Message 23: result 0 = the unit found that log intact, else its error number.
+    virtual bool checkSecLog(CLogging::EMaxTimeSpan span, quint8& result);
+    // Message 24: three arrays of three values, index = time span; null arrays are skipped.
+    virtual bool getSecLogCnt(UINT16* pCapacity, UINT16* pCount, UINT16* pOldest);
+    // Name of a ventilation-reason code; this is the 100 family's table.
+    virtual const char* reasonName(int nCode) const;
+    // "Zyvent100" or "Zyvent plus"; fills the placeholders of the user texts.
+    virtual QString familyName() const = 0;
+    // 0 for the 100 family, 1 for the 70 family.
+    virtual int familyType() const = 0;
 
 signals:
     void signalUserInfo(QString strInfo);
@@ -64,11 +120,18 @@ protected:
     CLLProtocolWire* wire() const;
     // A link layer for one operation: transport, debug display, silence limit.
     CLLProtocol linkProtocol() const;
+    // The same without the debug display: most operations show the unit's
+    // debug messages nowhere.
+    CLLProtocol quietLinkProtocol() const;
+    // Sends a command record as a type-1 packet, one attempt, acknowledged.
+    static bool sendRecord(CLLProtocol& link, const QByteArray& record);
 
 private:
     std::shared_ptr<CPortBinding> m_pBinding;
     QTextEdit* m_pDebugOutput = nullptr;
+    QVector<UINT32> m_Counters;
     UINT16 m_nSilencePolls = CLLProtocol::DEFAULT_SILENCE_POLLS;
+    int m_nIdentTimeoutMs = DEFAULT_IDENT_TIMEOUT_MS;
 };
 
 #endif // FANBASE_H

@@ -801,6 +801,10 @@ Bitte schalten Sie Ihr %2 aus und wieder ein.</translation>
         <translation>- Das %1 hat mit dem falschen Paket geantwortet - </translation>
     </message>
     <message>
+        <source>Unable to set startup mode for application.</source>
+        <translation>Der Startmodus der Anwendung kann nicht gesetzt werden.</translation>
+    </message>
+    <message>
         <source>Number of Flash write cycles</source>
         <translation>Anzahl der Flash-Schreibzyklen</translation>
     </message>

@@ -20,6 +20,7 @@ const char* const DeviceTexts[] = {
     "%1 detected!",
     " The %1 did not (correctly) respond - ",
     "- The %1 responded with the wrong packet - ",
+    "Unable to set startup mode for application.",
     "Number of Flash write cycles",
     "Total operating hours",
     "Filter operating hours",

@@ -23,6 +23,8 @@ public:
     using CFanBase::CFanBase;
     using CFanBase::isPortBound;
     using CFanBase::wire;
+    QString familyName() const override { return QStringLiteral("Zyvent100"); }
+    int familyType() const override { return 0; }
 };
 
 class CTestFan70 : public CTestFan
