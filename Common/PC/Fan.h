@@ -30,6 +30,15 @@ public:
     virtual bool getSecLog(QVector<SSecLogEntry>& entries, CLogging::EMaxTimeSpan span,
                            UINT16 nCount, UINT16 nStartIndex);
 
+    // Text reports for the update program's debug panel (FanReports.cpp):
+    // the whole primary log, and the entries of one secondary log chosen by
+    // the panel's radio buttons ("10 Youngest", "100 Youngest", "10 Oldest",
+    // "100 Oldest"; none set: all). strSpanText is printed in the title.
+    // A failed read gives its failure text as the report.
+    QString getPrimaryLog();
+    QString getSecondaryLog(CLogging::EMaxTimeSpan span, bool b10Youngest, bool b100Youngest,
+                            bool b10Oldest, bool b100Oldest, const QString& strSpanText);
+
     // Message 19: the current state as one primary log entry.
     bool getCurrentState(SPrimLogEntry& entry);
     // Message 25: pInfo[0..3] receive the flaps in the order of CVents::EVent.

@@ -31,6 +31,15 @@ public:
     virtual bool getSecLog(QVector<SSecLogEntry_70>& entries, CLogging_70::EMaxTimeSpan span,
                            UINT16 nCount, UINT16 nStartIndex);
 
+    // Text reports for the update program's debug panel (Fan_70_PC_Reports.cpp):
+    // the whole primary log, and the entries of one secondary log chosen by
+    // the panel's radio buttons ("10 Youngest", "100 Youngest", "10 Oldest",
+    // "100 Oldest"; none set: all). strSpanText is printed in the title.
+    // A failed read gives its failure text as the report.
+    QString getPrimaryLog();
+    QString getSecondaryLog(CLogging_70::EMaxTimeSpan span, bool b10Youngest, bool b100Youngest,
+                            bool b10Oldest, bool b100Oldest, const QString& strSpanText);
+
     // Message 19: the current state as one primary log entry (30-byte answer only).
     bool getCurrentState(SPrimLogEntry_70& entry);
     // Message 16: simulated sensor values (30 bytes), sent unchanged.
