@@ -307,14 +307,19 @@ void tst_DevicesAgainstSim::wifiCredentials()
     QCOMPARE(sim().wifiStatus(), int(CSimWifi::WS_Idle));
 }
 
+// The records are filled as the family test panels fill them.
 void tst_DevicesAgainstSim::simulationValues100()
 {
     start(frozenConfig(false));
+    SPrimLogEntry before;
+    QVERIFY(fan100().getCurrentState(before));
     SHLP_SetSimulationValues v;
     v.m_ComfortLevel = 3;                 // level 4
     v.m_DIPSwitch = 0x32;
-    // Supply, outdoor, exhaust, extract (°C × 8), outdoor and extract humidity, CO2, pressure.
-    const qint16 values[8] = {156, -26, 96, 177, 55, 48, 800, 1000};
+    v.m_Flag = 1;                         // humidity reduction
+    // Supply 19.5 °C, outdoor -3.25 °C (× 8), outdoor humidity, exhaust 12 °C,
+    // extract 22.125 °C, extract humidity, CO2 in ppm, unused.
+    const qint16 values[8] = {156, -26, 55, 96, 177, 48, 800, 0};
     for (int i = 0; i < 8; ++i)
         v.m_Values[size_t(i)] = quint16(values[i]);
     QVERIFY(fan100().setSimulationValues(v));
@@ -323,27 +328,30 @@ void tst_DevicesAgainstSim::simulationValues100()
     QVERIFY(fan100().getCurrentState(e));
     QCOMPARE(e.supplyTemp(), 156);
     QCOMPARE(e.outdoorTemp(), -26);
+    QCOMPARE(e.outdoorHum(), 55);
     QCOMPARE(e.exhaustTemp(), 96);
     QCOMPARE(e.extractTemp(), 177);
-    QCOMPARE(e.outdoorHum(), 55);
     QCOMPARE(e.extractHum(), 48);
     QCOMPARE(e.co2(), 800 / 16);
-    QCOMPARE(e.pressure(), 1000);
     QCOMPARE(e.comfortLevelCode(), 3);
     QCOMPARE(e.dipSwitch(), 0x32);
+    QVERIFY(e.humReductionMode());
+    QCOMPARE(e.pressure(), before.pressure());    // not simulated
     QCOMPARE(e.toBytes(), sim().currentEntry());
 }
 
 void tst_DevicesAgainstSim::simulationValues70()
 {
     start(frozenConfig(true));
+    SPrimLogEntry_70 before;
+    QVERIFY(fan70().getCurrentState(before));
     SHLP_SetSimulationValues_70 v;
     v.m_ComfortLevel = 1;                 // level 2
-    v.m_DIPSwitch = 0x0D;
-    // Supply, extract, HTExt, HTSup (°C × 8), outdoor and extract humidity,
-    // HUEx, HUSu, extract and supply air quality, fan speed, air flow.
-    const qint16 values[12] = {150, 172, 148, 168, 61, 44, 52, 58, 50, 27, 1450, -40};
-    for (int i = 0; i < 12; ++i)
+    v.m_DIPSwitch = 0x0A;                 // room-area index 1, cooling-temperature index 1
+    // Supply 18.75 °C, extract 21.5 °C (× 8), supply and extract humidity,
+    // supply and extract CO2 in ppm; slots 6 to 11 unused.
+    const qint16 values[6] = {150, 172, 61, 44, 432, 800};
+    for (int i = 0; i < 6; ++i)
         v.m_Values[size_t(i)] = quint16(values[i]);
     QVERIFY(fan70().setSimulationValues(v));
 
@@ -351,18 +359,16 @@ void tst_DevicesAgainstSim::simulationValues70()
     QVERIFY(fan70().getCurrentState(e));
     QCOMPARE(e.supplyTemp70(), 150);
     QCOMPARE(e.extractTemp(), 172);
-    QCOMPARE(e.htExt(), 148 / 2);         // 1/4 °C
-    QCOMPARE(e.htSup(), 168 / 2);
     QCOMPARE(e.outdoorHum(), 61);
     QCOMPARE(e.extractHum(), 44);
-    QCOMPARE(e.huEx(), 52);
-    QCOMPARE(e.huSu(), 58);
-    QCOMPARE(e.extractCO270(), 50);
-    QCOMPARE(e.supplyCO270(), 27);
-    QCOMPARE(e.fanRPM70(), 1450);
-    QCOMPARE(e.airFlow(), -40);
+    QCOMPARE(e.huSu(), 61);
+    QCOMPARE(e.huEx(), 44);
+    QCOMPARE(e.supplyCO270(), 432 / 16);
+    QCOMPARE(e.extractCO270(), 800 / 16);
     QCOMPARE(e.comfortLevelCode(), 1);
-    QCOMPARE(e.dipSwitch(), 0x0D);
+    QCOMPARE(e.dipSwitch(), 0x0A);
+    QCOMPARE(e.roomAreaCode(), 1);
+    QCOMPARE(e.fanRPM70(), before.fanRPM70());    // not simulated
     QCOMPARE(e.toBytes(), sim().currentEntry());
 }
 
