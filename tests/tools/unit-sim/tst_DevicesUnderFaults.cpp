@@ -210,8 +210,10 @@ void tst_DevicesUnderFaults::unplugDuringOperation()
     config.faults.rate[SSimFaults::LateAnswer] = 1.0;
     config.faults.lateAnswerMs = 2000;
     start(config, viaLink ? config.linkPath : QString());
+    // Longer than the pull takes, so the operation is surely still waiting.
     m_Fan->setLinkSilencePolls(600);
     CFan& fan = static_cast<CFan&>(*m_Fan);
+    const QString firstDevice = m_Unit->devicePath();
 
     std::thread puller([this]() {
         QThread::msleep(150);
@@ -226,6 +228,7 @@ void tst_DevicesUnderFaults::unplugDuringOperation()
     QVERIFY(!ok);
     QVERIFY2(ms < kOperationLimitMs, qPrintable(QString::number(ms)));
     QVERIFY(!sim().isPlugged());
+    m_Fan->setLinkSilencePolls(kSilencePolls);
     QVERIFY(!fan.getCurrentState(entry));
 
     sim().setFault(SSimFaults::LateAnswer, 0.0);
@@ -233,6 +236,9 @@ void tst_DevicesUnderFaults::unplugDuringOperation()
         QVERIFY(!fan.openPort(QString()));   // discovery finds no unit: the port is closed
     QVERIFY(sim().plugIn());
     const QString portName = viaLink ? config.linkPath : m_Unit->devicePath();
+    // Without the empty candidate the port still holds the old terminal open,
+    // so its number is not given out again: the name is a new one.
+    QVERIFY(viaLink || m_Unit->devicePath() != firstDevice);
     QVERIFY(fan.openPort(portName));
     QCOMPARE(fan.portName(), portName);
     QVERIFY(fan.getCurrentState(entry));
