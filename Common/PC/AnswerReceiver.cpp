@@ -40,3 +40,12 @@ CAnswerReceiver::EResult CAnswerReceiver::receive(UINT8 nAnswer, int nSize)
     }
     return AR_OK;
 }
+
+bool CAnswerReceiver::inSequence(const CPageSequence& sequence, uint32_t nRemaining)
+{
+    if (sequence.follows(nRemaining))
+        return true;
+    WriteLine(m_Texts.pszWrongPacket);
+    qDebug().nospace() << "Expected: " << sequence.expected() << ", received: " << nRemaining;
+    return false;
+}

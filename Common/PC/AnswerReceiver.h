@@ -4,6 +4,7 @@
 #include "LLProtocol.h"
 #include "LLProtocolPacket.h"
 #include "LLTypes.h"
+#include "PC/PagedAnswer.h"
 
 #include <cstdint>
 
@@ -48,6 +49,12 @@ public:
     {
         return receive(nAnswer, TRecord::Size) == AR_OK && record.decode(data(), length());
     }
+
+    // For a packet of a multi-packet answer: true when its remaining count
+    // follows the packets before; otherwise the packet belongs to another
+    // answer, and the wrong-packet line is written with
+    // "Expected: <count>, received: <count>".
+    bool inSequence(const CPageSequence& sequence, uint32_t nRemaining);
 
     // The last packet received: valid after receive() up to its length.
     const CLLProtocolPacket& packet() const { return m_Packet; }

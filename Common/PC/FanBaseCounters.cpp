@@ -22,11 +22,12 @@ bool CFanBase::getCounters()
     CAnswerReceiver answer(link, { "CFan::getCounters: Error getting the persistant counters",
                                    "CFan::getCounters: Received wrong packet",
                                    "CFan::getCounters: Packet size mismatch" });
+    CPageSequence sequence(SHLP_PersCounters::ValueCount);
     for (;;) {
         SHLP_PersCounters page;
-        if (!answer.receiveRecord(MSG_PersCounters, page))
+        if (!answer.receiveRecord(MSG_PersCounters, page) || !answer.inSequence(sequence, page.m_Remaining))
             return false;
-        const SPageStep step = pageStep(page.m_Remaining, SHLP_PersCounters::ValueCount);
+        const SPageStep step = sequence.take(page.m_Remaining);
         for (int i = 0; i < step.nTake; ++i)
             m_Counters.append(page.m_Values[size_t(i)]);
         if (!step.bMore)

@@ -5,7 +5,9 @@
 // primary log (message 15, seven entries a page) and the secondary logs
 // (message 20, five entries a page, each page naming its time span). The
 // entries of every accepted page are appended as they arrive, so after a
-// failure the caller keeps what came before it.
+// failure the caller keeps what came before it. A page whose remaining count
+// does not follow the page before belongs to another answer and ends the read
+// (CPageSequence).
 
 #include "HLProtocolRecords.h"
 #include "PC/AnswerReceiver.h"
@@ -20,11 +22,12 @@ namespace LogPages {
 template <class TPage, class TEntry>
 bool readPrimLog(CAnswerReceiver& answer, QVector<TEntry>& entries)
 {
+    CPageSequence sequence(TPage::EntryCount);
     for (;;) {
         TPage page;
-        if (!answer.receiveRecord(MSG_GetPrimLog, page))
+        if (!answer.receiveRecord(MSG_GetPrimLog, page) || !answer.inSequence(sequence, page.m_Remaining))
             return false;
-        const SPageStep step = pageStep(page.m_Remaining, TPage::EntryCount);
+        const SPageStep step = sequence.take(page.m_Remaining);
         for (int i = 0; i < step.nTake; ++i)
             entries.append(page.m_Entries[size_t(i)]);
         if (!step.bMore)
@@ -37,6 +40,7 @@ bool readPrimLog(CAnswerReceiver& answer, QVector<TEntry>& entries)
 template <class TEntry>
 bool readSecLog(CAnswerReceiver& answer, QVector<TEntry>& entries, uint8_t nSpan, const char* pszSpanMismatch)
 {
+    CPageSequence sequence(SHLP_ReportSecLog::EntryCount);
     for (;;) {
         SHLP_ReportSecLog page;
         if (!answer.receiveRecord(MSG_ReportSecLog, page))
@@ -46,7 +50,9 @@ bool readSecLog(CAnswerReceiver& answer, QVector<TEntry>& entries, uint8_t nSpan
             qDebug().nospace() << "Expected: " << int(nSpan) << ", received: " << int(page.m_TimeSpan);
             return false;
         }
-        const SPageStep step = pageStep(page.m_Count, SHLP_ReportSecLog::EntryCount);
+        if (!answer.inSequence(sequence, page.m_Count))
+            return false;
+        const SPageStep step = sequence.take(page.m_Count);
         for (int i = 0; i < step.nTake; ++i)
             entries.append(page.entry<TEntry>(i));
         if (!step.bMore)

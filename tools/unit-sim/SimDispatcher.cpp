@@ -176,6 +176,7 @@ void CSimDispatcher::onSimulationValues(CSimUnitState& st, const QByteArray& req
     s.simActive = true;
     s.simComfortLevel = quint8(req.at(1)) + 1;
     s.simDipSwitch = quint8(req.at(2));
+    s.simHumReduction = !st.family70() && req.at(3) != 0;
     for (int i = 0; i < 12; ++i)
         s.simValues[i] = i < slotCount ? LE::get16(bytes(req) + 6 + 2 * i) : 0;
 }

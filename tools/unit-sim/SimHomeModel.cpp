@@ -122,6 +122,8 @@ void CSimHomeModel::fill70(SSimSample& s) const
     s.ventReason = s.ventReason == 4 ? 4 : (s.ventReason == 1 ? 1 : 0);
 }
 
+// The simulated sensors replace the measured ones; what the unit derives
+// from them (pressure, fans, flaps) stays the model's.
 void CSimHomeModel::applySimulation100(SSimSample& s, const SSimSettings& st) const
 {
     const quint16* v = st.simValues;
@@ -133,7 +135,7 @@ void CSimHomeModel::applySimulation100(SSimSample& s, const SSimSettings& st) co
     s.outdoorHum = v[S100_OutdoorHum];
     s.extractHum = v[S100_ExtractHum];
     s.co2Ppm = v[S100_CO2];
-    s.pressureHpa = v[S100_Pressure];
+    s.humReduction = st.simHumReduction;
     s.comfortLevel = SimBits::clampInt(st.simComfortLevel, 1, 5);
     s.fanFlow = flowForComfort(s.comfortLevel);
     s.dipSwitch = st.simDipSwitch;
@@ -144,16 +146,18 @@ void CSimHomeModel::applySimulation70(SSimSample& s, const SSimSettings& st) con
     const quint16* v = st.simValues;
     s.supplyTemp = qint16(v[S70_SupplyTemp]) / 8.0;
     s.extractTemp = qint16(v[S70_ExtractTemp]) / 8.0;
-    s.hTExt70 = qint16(v[S70_HTExt]) / 8.0;
-    s.hTSup70 = qint16(v[S70_HTSup]) / 8.0;
-    s.outdoorHum = v[S70_OutdoorHum];
+    s.hTSup70 = qMax(0.0, s.supplyTemp);
+    s.hTExt70 = s.extractTemp;
+    // The supply sensor sits in the outdoor air before heat recovery.
+    s.outdoorHum = v[S70_SupplyHum];
     s.extractHum = v[S70_ExtractHum];
-    s.hUEx70 = v[S70_HUEx];
-    s.hUSu70 = v[S70_HUSu];
-    s.extractCO270 = v[S70_ExtractCO2];
-    s.supplyCO270 = v[S70_SupplyCO2];
-    s.fanRpmExtract = v[S70_FanRPM];
-    s.airFlow70 = qint16(v[S70_AirFlow]);
+    s.hUSu70 = s.outdoorHum;
+    s.hUEx70 = s.extractHum;
+    // Air-quality bytes carry about ppm / 16, as the model's own.
+    s.supplyCO270 = v[S70_SupplyCO2] / 16;
+    s.extractCO270 = v[S70_ExtractCO2] / 16;
+    s.supCO2UnCor70 = s.supplyCO270;
+    s.extCO2UnCor70 = s.extractCO270;
     s.comfortLevel = SimBits::clampInt(st.simComfortLevel, 1, 5);
     s.dipSwitch = st.simDipSwitch;
 }

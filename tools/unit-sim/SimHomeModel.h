@@ -13,13 +13,14 @@
 class CSimHomeModel
 {
 public:
-    // Slots of the simulation-value record (message 16), 100 family.
-    enum ESimSlot100 { S100_SupplyTemp, S100_OutdoorTemp, S100_ExhaustTemp, S100_ExtractTemp,
-                       S100_OutdoorHum, S100_ExtractHum, S100_CO2, S100_Pressure };
-    // 70 family.
-    enum ESimSlot70 { S70_SupplyTemp, S70_ExtractTemp, S70_HTExt, S70_HTSup, S70_OutdoorHum,
-                      S70_ExtractHum, S70_HUEx, S70_HUSu, S70_ExtractCO2, S70_SupplyCO2,
-                      S70_FanRPM, S70_AirFlow };
+    // Slots of the simulation-value record (message 16) as the family test
+    // panels fill them: temperatures in 1/8 °C, humidities in %, CO2 in ppm.
+    // 100 family; the eighth slot is not used.
+    enum ESimSlot100 { S100_SupplyTemp, S100_OutdoorTemp, S100_OutdoorHum, S100_ExhaustTemp,
+                       S100_ExtractTemp, S100_ExtractHum, S100_CO2 };
+    // 70 family; slots 6 to 11 are not used.
+    enum ESimSlot70 { S70_SupplyTemp, S70_ExtractTemp, S70_SupplyHum, S70_ExtractHum,
+                      S70_SupplyCO2, S70_ExtractCO2 };
 
     static int flowForComfort(int comfortLevel);     // m³/h
 

@@ -28,6 +28,7 @@ struct SSimSettings
     bool simActive = false;
     int simComfortLevel = 3;
     int simDipSwitch = 0;
+    bool simHumReduction = false;   // 100 family, byte 3
     quint16 simValues[12] = {};
 };
 

@@ -172,6 +172,11 @@ void tst_Fan::primLog_data()
     QTest::newRow("7 entries in one packet") << QList<int>{ 7 } << true << 7 << QStringList();
     QTest::newRow("second page of 200 bytes") << QList<int>{ 15, -1 } << false << 7
         << QStringList{ "CFan::getPrimLog: Packet size mismatch", "Expected: 186, got: 200" };
+    // Two answers to a request sent twice: the first page again is another answer's.
+    QTest::newRow("first page repeated") << QList<int>{ 15, 15, 8, 1 } << false << 7
+        << QStringList{ "CFan::getPrimLog: Received wrong packet", "Expected: 8, received: 15" };
+    QTest::newRow("a page skipped") << QList<int>{ 22, 8, 1 } << false << 7
+        << QStringList{ "CFan::getPrimLog: Received wrong packet", "Expected: 15, received: 8" };
 }
 
 void tst_Fan::primLog()
@@ -214,6 +219,8 @@ void tst_Fan::secLog_data()
         << QStringList{ "CFan::getSecLog: time span mismatche!", "Expected: 1, received: 2" };
     QTest::newRow("second page of another span") << QList<int>{ 12, 7 } << QList<int>{ 1, 0 } << false << 5
         << QStringList{ "CFan::getSecLog: time span mismatche!", "Expected: 1, received: 0" };
+    QTest::newRow("first page repeated") << QList<int>{ 12, 12, 7, 2 } << QList<int>{ 1, 1, 1, 1 } << false << 5
+        << QStringList{ "CFan::getSecLog: Received wrong packet", "Expected: 7, received: 12" };
 }
 
 void tst_Fan::secLog()

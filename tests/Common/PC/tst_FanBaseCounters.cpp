@@ -58,6 +58,8 @@ private slots:
     void pages_data();
     void pages();
     void failureKeepsWhatArrived();
+    void pageOutOfSequence_data();
+    void pageOutOfSequence();
     void names_data();
     void names();
     void catalogueNamesFollowTheLocale();
@@ -139,6 +141,33 @@ void tst_FanBaseCounters::failureKeepsWhatArrived()
     ScriptCounters({ 0 });
     QVERIFY(m_fan->getCounters());
     QVERIFY(m_fan->counters().isEmpty());
+}
+
+// The link has no sequence numbers: after a request went out twice, the
+// first page of the second answer may follow the first page of the first.
+void tst_FanBaseCounters::pageOutOfSequence_data()
+{
+    QTest::addColumn<QList<quint32>>("remaining");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("first page repeated") << QList<quint32>{ 74, 74, 66 } << 8 << "Expected: 66, received: 74";
+    QTest::newRow("a page skipped") << QList<quint32>{ 74, 66, 50 } << 16 << "Expected: 58, received: 50";
+    QTest::newRow("more than announced") << QList<quint32>{ 10, 3 } << 8 << "Expected: 2, received: 3";
+}
+
+void tst_FanBaseCounters::pageOutOfSequence()
+{
+    QFETCH(QList<quint32>, remaining);
+    QFETCH(int, kept);
+    QFETCH(QString, line);
+
+    ScriptCounters(remaining);
+    CDebugCapture log;
+    QVERIFY(!m_fan->getCounters());
+    QCOMPARE(log.count("CFan::getCounters: Received wrong packet"), 1);
+    QCOMPARE(log.count(line), 1);
+    QCOMPARE(m_fan->counters().size(), kept);
 }
 
 void tst_FanBaseCounters::names_data()

@@ -332,11 +332,14 @@ void tst_CSimDispatcher::eraseAndCheckSecLog()
     QCOMPARE(reply.answers.first(), QByteArray::fromHex("17 02 07"));
 }
 
+// Message 16 as the 100 family's test panel fills it: supply, outdoor,
+// outdoor humidity, exhaust, extract, extract humidity, CO2, an unused slot.
 void tst_CSimDispatcher::simulationValues100()
 {
+    const QByteArray before = send(single(19)).answers.first().mid(2);
     QByteArray r = request(22, 16, {4, 0x31, 1});
-    // Slots: supply 20.5 °C (164), outdoor, exhaust, extract, humidities, CO2 1600, pressure 990.
-    const quint16 values[8] = {164, quint16(-40), 16, 168, 90, 60, 1600, 990};
+    // 20.5 °C, -5 °C, 90 %, 2 °C, 21 °C, 60 %, 1600 ppm.
+    const quint16 values[8] = {164, quint16(-40), 90, 16, 168, 60, 1600, 0};
     for (int i = 0; i < 8; ++i)
         setWord(r, 6 + 2 * i, values[i]);
     QVERIFY(send(r).answers.isEmpty());
@@ -345,35 +348,48 @@ void tst_CSimDispatcher::simulationValues100()
     QCOMPARE(e.size(), 26);
     QCOMPARE(word(e, 0) & 0x7FF, 164);
     QCOMPARE(word(e, 2) & 0x7FF, 2048 - 40);
+    QCOMPARE(word(e, 4) & 0x7FF, 16);
+    QCOMPARE(word(e, 6) & 0x7FF, 168);
+    QCOMPARE(quint8(e.at(10)) & 0x7F, 90);
+    QCOMPARE(quint8(e.at(11)) & 0x7F, 60);
     QCOMPARE(quint8(e.at(12)), quint8(100));                       // 1600 / 16
-    QCOMPARE(700 + 16 * (word(e, 2) >> 11) + ((word(e, 8) >> 11) & 0x0F), 990);
     QCOMPARE(quint8(e.at(13)) >> 5, 4);                             // comfort level 5
     QCOMPARE(quint8(e.at(20)), quint8(0x31));
+    QCOMPARE((word(e, 18) >> 12) & 1, 1);                           // humidity reduction
+    // No pressure in the record: the unit keeps measuring it.
+    QCOMPARE(word(e, 2) >> 11, word(before, 2) >> 11);
+    QCOMPARE((word(e, 8) >> 11) & 0x0F, (word(before, 8) >> 11) & 0x0F);
 
     m_State->restart();
     const QByteArray after = send(single(19)).answers.first().mid(2);
     QVERIFY(quint8(after.at(12)) != 100);
 }
 
+// Message 16 as the 70 family's test panel fills it: supply, extract, supply
+// and extract humidity, supply and extract CO2, six unused slots.
 void tst_CSimDispatcher::simulationValues70()
 {
     m_State->setFamily70(true);
+    const QByteArray before = send(single(19)).answers.first().mid(2);
     QByteArray r = request(30, 16, {1, 0x18});
-    for (int i = 0; i < 12; ++i)
-        setWord(r, 6 + 2 * i, quint16(10 + i));
-    setWord(r, 6 + 2 * 11, quint16(-20));     // air flow
+    // 1.25 °C, 1.375 °C, 45 %, 55 %, 480 ppm, 800 ppm.
+    const quint16 values[6] = {10, 11, 45, 55, 480, 800};
+    for (int i = 0; i < 6; ++i)
+        setWord(r, 6 + 2 * i, values[i]);
     QVERIFY(send(r).answers.isEmpty());
     const QByteArray e = send(single(19)).answers.first().mid(2);
     QCOMPARE(e.size(), 28);
     QCOMPARE(word(e, 0) & 0x7FF, 10);                               // supply, 1/8 °C
     QCOMPARE(word(e, 6) & 0x7FF, 11);                               // extract
-    QCOMPARE(quint8(e.at(10)), quint8(14));                         // outdoor humidity
-    QCOMPARE(quint8(e.at(20)), quint8(18));                         // extract air quality
-    QCOMPARE(quint8(e.at(16)) | ((quint8(e.at(17)) & 0x0F) << 8), 20);   // fan rpm
-    const int flow = qint8(quint8(((quint8(e.at(8)) >> 7) & 1) | ((quint8(e.at(9)) & 0x7F) << 1)));
-    QCOMPARE(flow, -20);
+    QCOMPARE(quint8(e.at(10)), quint8(45));                         // outdoor (supply sensor) humidity
+    QCOMPARE(quint8(e.at(11)), quint8(55));                         // extract humidity
+    QCOMPARE(quint8(e.at(21)), quint8(480 / 16));                   // supply air quality
+    QCOMPARE(quint8(e.at(20)), quint8(800 / 16));                   // extract air quality
     QCOMPARE(quint8(e.at(14)) & 7, 1);                              // comfort level 2
     QCOMPARE(quint8(e.at(22)), quint8(0x18));
+    // The fan is not simulated: its speed stays the unit's own.
+    QCOMPARE(quint8(e.at(16)) | ((quint8(e.at(17)) & 0x0F) << 8),
+             quint8(before.at(16)) | ((quint8(before.at(17)) & 0x0F) << 8));
 }
 
 void tst_CSimDispatcher::moveVent_data()
