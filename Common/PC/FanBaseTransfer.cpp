@@ -68,6 +68,25 @@ QByteArray dataRecord(UINT32 nMemAdr, UINT32 nOffset, UINT32 nLen, UINT32 nPlain
     return record;
 }
 
+// The image CFlashImageList().findImage(type, system) gives: the first of the
+// built-in images in catalogue order with this type and a family bit in common.
+// Only the images up to it are loaded (parsing all six costs more than
+// sending a boot loader image).
+bool findBuiltInImage(int type, CFlashImage::ESystem system, CFlashImage& image)
+{
+    for (const CFlashImageList::SSource& source : CFlashImageList::builtInSources()) {
+        if ((source.system & system) == 0)
+            continue;
+        if (image.load(source.fileName, source.system) != CFlashImage::LOAD_OK) {
+            qDebug() << "CFanBase::uploadImage: Could not read from Resources:" << source.fileName;
+            continue;
+        }
+        if (image.type() == type)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void CFanBase::processPendingEvents()
@@ -198,17 +217,16 @@ bool CFanBase::uploadImage(CFlashImage::ESystem system, CPartitionTable::EPartTy
         return false;
     if (bSlowMode)
         transferPause(m_TransferPauses.slowStartMs);
-    const CFlashImageList catalogue;
-    const CFlashImage* pImage = catalogue.findImage(type, system);
-    if (!pImage)
+    CFlashImage image;
+    if (!findBuiltInImage(type, system, image))
         return false;
     // The bridge firmware lives in the WiFi module's partition.
     const CPartitionTable::EPartType target =
         type == CPartitionTable::PT_WIFI_BRIDGE ? CPartitionTable::PT_WIFI : type;
-    for (const SMemBlock& block : pImage->blocks()) {
+    for (const SMemBlock& block : image.blocks()) {
         qDebug() << "Upload Partion, Adr: " << block.memAdr;
-        if (!uploadPartition(block.memAdr, UINT32(block.data.size()), block.plainLen, target, pImage->mainVer(),
-                             pImage->subVer(), pImage->startAdr(), block.crc16, pImage->encryption() == 1,
+        if (!uploadPartition(block.memAdr, UINT32(block.data.size()), block.plainLen, target, image.mainVer(),
+                             image.subVer(), image.startAdr(), block.crc16, image.encryption() == 1,
                              reinterpret_cast<const UINT8*>(block.data.constData()), pProgress, bSlowMode)) {
             emit signalUserInfo(tr("The update process failed. Please switch off your %1.\n"
                                    "Then switch in on again and retry the update.").arg(familyName()));
