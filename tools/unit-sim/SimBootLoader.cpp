@@ -193,19 +193,28 @@ void CSimBootLoader::onPartitionStart(const QByteArray& req)
 {
     if (m_bPartitionOpen && req == m_Open.startRecord && m_Open.block.data.isEmpty())
         return;                                     // repeated: its ACK got lost
-    if (!m_bImageOpen)
+    if (!m_bImageOpen) {
         violation(QStringLiteral("partition start without command 4"));
+        m_bImageOpen = true;                        // take it as the image's start, marked bad
+        m_nImageType = 0;
+        m_nImageUserFlag = -1;
+    }
     if (m_bPartitionOpen)
         violation(QStringLiteral("partition start while a partition is open"));
-    m_bPartitionOpen = false;
     noteCommand(MSG_FlashPartitionStart);
     quint8 type = 0;
     quint32 plainLen = 0;
-    if (!checkStartRecord(req, &type, &plainLen))
-        return;
-    beginImageType(type);
     m_Open = SOpenPartition();
     m_Open.startRecord = req;
+    m_bPartitionOpen = true;
+    if (!checkStartRecord(req, &type, &plainLen)) {
+        m_Open.block.ok = false;                    // its chunks and command 9 are swallowed
+        // A partition the record names is spoilt; with no valid type none is.
+        if (entryOf(type) >= 0 && type != m_nActive)
+            beginImageType(type);
+        return;
+    }
+    beginImageType(type);
     m_Open.type = type;
     m_Open.block.memAdr = LE::get32(bytes(req) + 1);
     m_Open.block.plainLen = plainLen;
@@ -213,7 +222,6 @@ void CSimBootLoader::onPartitionStart(const QByteArray& req)
     m_Open.block.ok = true;
     m_nImageMain = LE::get8(bytes(req) + 8);
     m_nImageSub = LE::get8(bytes(req) + 9);
-    m_bPartitionOpen = true;
 }
 
 void CSimBootLoader::onData(const QByteArray& req)
@@ -230,6 +238,8 @@ void CSimBootLoader::onData(const QByteArray& req)
     const int beyond = LE::get8(bytes(req) + 1);
     const int len = LE::get16(bytes(req) + 2);
     const quint32 adr = LE::get32(bytes(req) + 4);
+    if (!m_Open.block.ok)
+        return;                                     // the partition's breach is already noted
     if (len < 1 || len > kMaxChunk) {
         violation(QStringLiteral("data record with chunk length %1").arg(len));
         return;
@@ -278,13 +288,15 @@ void CSimBootLoader::onPartitionEnd(const QByteArray&)
     }
     noteCommand(MSG_FlashPartitionEnd);
     SSimStoredBlock& block = m_Open.block;
+    // One breach per partition is enough: after the first the rest follows from it.
     const quint32 plainReceived = quint32(block.data.size()) - m_Open.beyond;
-    if (plainReceived != block.plainLen)
+    if (block.ok && plainReceived != block.plainLen)
         violation(QStringLiteral("partition at %1: %2 plain bytes received, %3 announced")
                       .arg(block.memAdr).arg(plainReceived).arg(block.plainLen));
-    else if (!block.enciphered
+    else if (block.ok && !block.enciphered
              && CLLProtocolPacket::Crc16(block.data.constData(), block.plainLen) != block.crc16)
         violation(QStringLiteral("partition at %1: CRC-16 differs").arg(block.memAdr));
     m_bPartitionOpen = false;
-    m_Stored[m_Open.type] << block;
+    if (m_Open.type != 0)
+        m_Stored[m_Open.type] << block;
 }
