@@ -117,6 +117,7 @@ bool CFanBase::receiveTablePart(CLLProtocol& link, CPartitionTable::SPartition* 
     }
     constexpr int nSize = CPartitionTable::ENTRIES_PER_PACKET * CPartitionTable::ENTRY_SIZE;
     if (packet.GetType() != 1 || packet.GetLength() != nSize) {
+        qDebug() << "CFanBase::getPartitionTable: Received wrong packet, type" << packet.GetType();
         qDebug().nospace() << "Expected: " << nSize << ", got: " << packet.GetLength();
         emit signalUserInfo(tr("%1 did respond with the wrong packet - ").arg(familyName()));
         return false;
