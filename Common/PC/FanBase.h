@@ -1,6 +1,8 @@
 #ifndef FANBASE_H
 #define FANBASE_H
 
+#include "Firmware/FlashImage.h"
+#include "Firmware/PartitionTable.h"
 #include "HLProtocolRecords.h"
 #include "LLProtocol.h"
 #include "LLTypes.h"
@@ -10,10 +12,12 @@
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class CLLProtocolWire;
 class CPortBinding;
+class QProgressBar;
 class QTextEdit;
 
 // The device object: binds to the unit's port and runs the device operations
@@ -91,6 +95,48 @@ public:
     // command 17 without waiting for an acknowledgement (the unit restarts).
     bool startApplication(UINT8 nMode);
 
+    // ---- firmware transfer through the unit's boot loader (FanBaseTransfer.cpp) ----
+    //
+    // Used by the update program in its GUI thread: they block it while they
+    // talk to the unit and, between data packets, hand control to the event
+    // pump so that the window stays alive. Problems go to signalUserInfo.
+
+    // Pauses the boot loader is given, in ms. The defaults are what the unit
+    // needs; tests and benchmarks shorten them.
+    struct STransferPauses {
+        int settleMs = 750;         // after command 9: the unit writes the partition
+        int slowStartMs = 15000;    // slow mode: after command 4 and after each start record
+        int slowChunkMs = 100;      // slow mode: after each data chunk
+    };
+    // Called after each acknowledged data chunk. The default processes the
+    // pending events of the calling thread; an empty function does nothing.
+    using EventPump = std::function<void()>;
+
+    // Largest chunk of block data in one data record (command 8).
+    static constexpr int TRANSFER_CHUNK = 192;
+
+    void setTransferPauses(const STransferPauses& pauses) { m_TransferPauses = pauses; }
+    const STransferPauses& transferPauses() const { return m_TransferPauses; }
+    void setEventPump(EventPump pump) { m_EventPump = std::move(pump); }
+
+    // Command 11: the 20 entries arrive as two packets of ten. After a failure
+    // the entries already received stay filled in.
+    bool getPartitionTable(CPartitionTable::SPartition (&table)[CPartitionTable::ENTRY_COUNT]);
+    // Command 6 -> answer 10; the unit's return code is written to the debug log only.
+    bool swapBootloaders();
+    // One memory block: start record (7), data chunks (8), end (9), settle pause.
+    // nDataLen bytes at pData are sent as they are; nPlainLen of them are the
+    // block's content, the rest the cipher's padding. bEnciphered sets the
+    // packets' user flag. pProgress (may be null) runs from 0 to 100.
+    bool uploadPartition(UINT32 nMemAdr, UINT32 nDataLen, UINT32 nPlainLen, CPartitionTable::EPartType type,
+                         UINT8 nMainVer, UINT8 nSubVer, UINT32 nStartAdr, UINT16 nCrc16, bool bEnciphered,
+                         const UINT8* pData, QProgressBar* pProgress, bool bSlowMode);
+    // The built-in image of this type for the family: command 4, every block
+    // through uploadPartition, command 5. An image of type 5 goes into the
+    // partition of type 4. False without an image (nothing more is sent).
+    bool uploadImage(CFlashImage::ESystem system, CPartitionTable::EPartType type, QProgressBar* pProgress,
+                     bool bSlowMode);
+
     // ---- virtual operations, in the order of the device object's slots ----
 
     // Message 21.
@@ -127,6 +173,17 @@ protected:
     static bool sendRecord(CLLProtocol& link, const QByteArray& record);
 
 private:
+    // ---- firmware transfer helpers (FanBaseTransfer.cpp) ----
+    bool receiveTablePart(CLLProtocol& link, CPartitionTable::SPartition* pEntries);
+    bool sendTransferRecord(CLLProtocol& link, const QByteArray& record, bool bUser);
+    bool sendChunks(CLLProtocol& link, UINT32 nMemAdr, UINT32 nDataLen, UINT32 nPlainLen, bool bEnciphered,
+                    const UINT8* pData, QProgressBar* pProgress, bool bSlowMode);
+    void transferPause(int nMs);
+    static void processPendingEvents();
+
+    STransferPauses m_TransferPauses;
+    EventPump m_EventPump = &CFanBase::processPendingEvents;
+
     std::shared_ptr<CPortBinding> m_pBinding;
     QTextEdit* m_pDebugOutput = nullptr;
     QVector<UINT32> m_Counters;

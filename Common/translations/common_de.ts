@@ -805,6 +805,24 @@ Bitte schalten Sie Ihr %2 aus und wieder ein.</translation>
         <translation>Der Startmodus der Anwendung kann nicht gesetzt werden.</translation>
     </message>
     <message>
+        <source>%1 did not (correctly) respond - </source>
+        <translation>%1 hat nicht (korrekt) geantwortet - </translation>
+    </message>
+    <message>
+        <source>%1 did respond with the wrong packet - </source>
+        <translation>%1 hat mit dem falschen Paket geantwortet - </translation>
+    </message>
+    <message>
+        <source>Error sending data to %1.</source>
+        <translation>Fehler beim Senden der Daten an %1.</translation>
+    </message>
+    <message>
+        <source>The update process failed. Please switch off your %1.
+Then switch in on again and retry the update.</source>
+        <translation>Der Updateprozess ist fehlgeschlagen. Bitte schalten Sie Ihr %1 aus.
+Dann schalten Sie es wieder ein und probieren Sie das Update noch einmal.</translation>
+    </message>
+    <message>
         <source>Number of Flash write cycles</source>
         <translation>Anzahl der Flash-Schreibzyklen</translation>
     </message>

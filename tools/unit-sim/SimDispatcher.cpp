@@ -36,6 +36,13 @@ CSimDispatcher::CSimDispatcher()
 {
     add(1, &onIdent, kAnySize, Everywhere);
     add(3, &onSetSerialNumber, 39, Everywhere);
+    add(4, &onImageBegin, kAnySize, Boot);
+    add(5, &onImageEnd, kAnySize, Boot);
+    add(6, &onSwap, kAnySize, Boot);
+    add(7, &onPartitionStart, kAnySize, Boot);
+    add(8, &onFlashData, kAnySize, Boot);
+    add(9, &onPartitionEnd, kAnySize, Boot);
+    add(11, &onReportPartitionTable, kAnySize, Boot);
     add(12, &onReportMemory, 9, App);
     add(13, &onCounters, kAnySize, App);
     add(14, &onTimer, kAnySize, App);
@@ -68,7 +75,7 @@ int CSimDispatcher::requestSizeFor(const SEntry& entry, const CSimUnitState& sta
     return entry.requestSize;
 }
 
-SSimReply CSimDispatcher::handle(CSimUnitState& state, const QByteArray& request) const
+SSimReply CSimDispatcher::handle(CSimUnitState& state, const QByteArray& request, quint8 packetFlags) const
 {
     SSimReply reply;
     if (request.isEmpty())
@@ -91,6 +98,7 @@ SSimReply CSimDispatcher::handle(CSimUnitState& state, const QByteArray& request
         return reply;
     }
     state.advance();
+    state.bootLoader().setPacketFlags(packetFlags);
     it->handler(state, request, reply);
     return reply;
 }
@@ -305,4 +313,41 @@ void CSimDispatcher::onNetworkCredentials(CSimUnitState& st, const QByteArray& r
 {
     const uint8_t* b = bytes(req);
     st.wifi().setCredentials(b[72], LE::getText(b + 2, 25), LE::getText(b + 27, 25));
+}
+
+void CSimDispatcher::onImageBegin(CSimUnitState& st, const QByteArray& req, SSimReply&)
+{
+    st.bootLoader().onImageBegin(req);
+}
+
+void CSimDispatcher::onImageEnd(CSimUnitState& st, const QByteArray& req, SSimReply&)
+{
+    st.bootLoader().onImageEnd(st.identity(), req);
+    st.settings().swMajor = st.identity().appMajor;
+    st.settings().swMinor = st.identity().appMinor;
+}
+
+void CSimDispatcher::onSwap(CSimUnitState& st, const QByteArray&, SSimReply& reply)
+{
+    st.bootLoader().onSwap(st.identity(), reply.answers);
+}
+
+void CSimDispatcher::onPartitionStart(CSimUnitState& st, const QByteArray& req, SSimReply&)
+{
+    st.bootLoader().onPartitionStart(req);
+}
+
+void CSimDispatcher::onFlashData(CSimUnitState& st, const QByteArray& req, SSimReply&)
+{
+    st.bootLoader().onData(req);
+}
+
+void CSimDispatcher::onPartitionEnd(CSimUnitState& st, const QByteArray& req, SSimReply&)
+{
+    st.bootLoader().onPartitionEnd(req);
+}
+
+void CSimDispatcher::onReportPartitionTable(CSimUnitState& st, const QByteArray&, SSimReply& reply)
+{
+    st.bootLoader().onReportTable(reply.answers);
 }

@@ -26,7 +26,9 @@ class CSimDispatcher
 public:
     CSimDispatcher();
 
-    SSimReply handle(CSimUnitState& state, const QByteArray& request) const;
+    // packetFlags: the flags of the packet that carried the request (the boot
+    // loader reads the user bit of data records).
+    SSimReply handle(CSimUnitState& state, const QByteArray& request, quint8 packetFlags = 0) const;
 
     // Flap move commands of message 28 (byte 2): 0 close, 1 open, 2-6 the
     // angles 15° to 75°; other values leave the flap in an unknown position.
@@ -36,7 +38,8 @@ private:
     using Handler = void (*)(CSimUnitState&, const QByteArray&, SSimReply&);
     enum EWhere { InBoot = 1, InApp = 2, Family100 = 4, Family70 = 8,
                   Everywhere = InBoot | InApp | Family100 | Family70,
-                  App = InApp | Family100 | Family70, App100 = InApp | Family100 };
+                  App = InApp | Family100 | Family70, App100 = InApp | Family100,
+                  Boot = InBoot | Family100 | Family70 };
     struct SEntry { Handler handler; int requestSize; int where; };
 
     void add(quint8 number, Handler handler, int requestSize, int where);
@@ -62,6 +65,14 @@ private:
     static void onSingleCounter(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
     static void onMoveVent(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
     static void onNetworkCredentials(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    // Boot loader (CSimBootLoader checks sizes itself, so that a wrong one is noted).
+    static void onImageBegin(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    static void onImageEnd(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    static void onSwap(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    static void onPartitionStart(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    static void onFlashData(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    static void onPartitionEnd(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
+    static void onReportPartitionTable(CSimUnitState& st, const QByteArray& req, SSimReply& reply);
 
     QHash<quint8, SEntry> m_Table;
 };

@@ -104,15 +104,34 @@ void CSimLink::handlePacket(CLLProtocolPacket& packet, qint64 nowMs)
     if (roll(SSimFaults::DebugMsg))
         sendRandomDebug();
     if (!packet.IsNoAck()) {
-        if (roll(SSimFaults::DropAck)) {
+        if (scheduledDrop() || roll(SSimFaults::DropAck)) {
             qDebug() << "unit: fault: acknowledgement dropped";
         } else {
             writeNoise();
             writeAll(frame(packet.GetType(), QByteArray(), true));
         }
     }
+    m_nCommandFlags = packet.GetFlags();
     if (packet.GetType() == 1 && packet.GetLength() > 0 && m_OnCommand)
         m_OnCommand(QByteArray(reinterpret_cast<const char*>(packet.GetData()), packet.GetLength()));
+}
+
+void CSimLink::scheduleAckDrops(int after, int count)
+{
+    m_nDropAfter = qMax(0, after);
+    m_nDropCount = qMax(0, count);
+}
+
+bool CSimLink::scheduledDrop()
+{
+    if (m_nDropCount <= 0)
+        return false;
+    if (m_nDropAfter > 0) {
+        --m_nDropAfter;
+        return false;
+    }
+    --m_nDropCount;
+    return true;
 }
 
 void CSimLink::queueAnswers(const QList<QByteArray>& answers, qint64 nowMs)

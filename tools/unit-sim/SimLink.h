@@ -43,6 +43,14 @@ public:
 
     bool idle() const { return m_Pending.isEmpty() && !m_bAwaitAck; }
 
+    // Flags of the packet whose record the command handler is given.
+    quint8 commandFlags() const { return m_nCommandFlags; }
+
+    // Scheduled fault: after `after` more command packets have been
+    // acknowledged, the acknowledgements of the next `count` are dropped.
+    void scheduleAckDrops(int after, int count);
+    int scheduledAckDrops() const { return m_nDropCount; }
+
     // Writes one debug message packet (type 2): text (0x0202) or number (0x0201).
     void sendDebugText(const QString& text);
     void sendDebugNumber(qint32 number);
@@ -52,6 +60,7 @@ public:
 
 private:
     bool roll(SSimFaults::EFault fault);
+    bool scheduledDrop();
     void handlePacket(CLLProtocolPacket& packet, qint64 nowMs);
     void sendNextAnswer(qint64 nowMs);
     void abandonAnswer(const char* why);
@@ -71,6 +80,9 @@ private:
     int m_nAckTimeoutMs = 1500;
     qint64 m_nLastTickMs = -1;
     bool m_bSilent = false;
+    quint8 m_nCommandFlags = 0;
+    int m_nDropAfter = 0;
+    int m_nDropCount = 0;
 };
 
 #endif // SIMLINK_H

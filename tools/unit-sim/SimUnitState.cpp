@@ -34,6 +34,7 @@ const quint32 kInitialCounters[CSimUnitState::CounterCount] = {
 CSimUnitState::CSimUnitState(const SSimIdentity& identity, qint64 startUnixSec, double clockSpeed)
     : m_Identity(identity)
     , m_Clock(startUnixSec, clockSpeed)
+    , m_Boot(identity)
 {
     m_Settings.family70 = identity.family70;
     m_Settings.swMajor = identity.appMajor;

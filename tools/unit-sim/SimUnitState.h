@@ -1,6 +1,7 @@
 #ifndef SIMUNITSTATE_H
 #define SIMUNITSTATE_H
 
+#include "SimBootLoader.h"
 #include "SimClock.h"
 #include "SimHomeModel.h"
 #include "SimIdentity.h"
@@ -13,7 +14,8 @@
 
 // Everything the simulated unit knows: identity and running firmware part,
 // the settings and live home model, the 74 persistent counters, running
-// time, primary log, the three secondary-log rings and the WiFi module.
+// time, primary log, the three secondary-log rings, the WiFi module and
+// the boot loaders with the partition table.
 // Not thread-safe: CUnitSimulator serialises access.
 class CSimUnitState
 {
@@ -33,6 +35,8 @@ public:
     const SSimSettings& settings() const { return m_Settings; }
     CSimClock& clock() { return m_Clock; }
     CSimWifi& wifi() { return m_Wifi; }
+    CSimBootLoader& bootLoader() { return m_Boot; }
+    const CSimBootLoader& bootLoader() const { return m_Boot; }
     const CSimWifi& wifi() const { return m_Wifi; }
     bool family70() const { return m_Identity.family70; }
 
@@ -77,6 +81,7 @@ private:
     CSimHomeModel m_Model;
     CSimClock m_Clock;
     CSimWifi m_Wifi;
+    CSimBootLoader m_Boot;
     QVector<quint32> m_StoredCounters;
     qint64 m_nBootMs;
     qint64 m_nHoursBaseSec;        // clock time at which the operating-hour counters were set

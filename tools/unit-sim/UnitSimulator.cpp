@@ -117,6 +117,13 @@ void CUnitSimulator::step(int timeoutMs)
             break;
         }
     }
+    if (m_bUnplugDue) {
+        m_bUnplugDue = false;
+        qDebug() << "unit: fault: unplugged";
+        unplugLocked();
+        if (m_nUnplugReplugMs >= 0)
+            m_nReplugAtMs = now + m_nUnplugReplugMs;
+    }
     runTimers(now);
 }
 
@@ -128,10 +135,15 @@ void CUnitSimulator::runTimers(qint64 nowMs)
     }
     if (m_nRestartDoneMs >= 0 && nowMs >= m_nRestartDoneMs) {
         m_nRestartDoneMs = -1;
-        m_State.identity().runningSystem = SSimIdentity::RS_Application;
+        // Without an intact application the unit stays in its boot loader.
+        const int system = m_State.bootLoader().systemAfterStart();
+        if (system == SSimIdentity::RS_Application)
+            m_State.identity().runningSystem = system;
+        else
+            m_State.bootLoader().runBootLoader(m_State.identity(), system);
         m_State.restart();
         m_Link.setSilent(false);
-        qDebug() << "unit: application running";
+        qDebug() << "unit: running system" << system;
     }
     m_Link.tick(nowMs);
 }
@@ -143,7 +155,9 @@ void CUnitSimulator::onCommand(const QByteArray& record)
     if (m_Received.size() >= kMaxReceivedLog)
         m_Received.removeFirst();
     m_Received.append(SSimReceivedCommand{now, record});
-    const SSimReply reply = m_Dispatcher.handle(m_State, record);
+    if (m_nUnplugCountdown > 0 && --m_nUnplugCountdown == 0)
+        m_bUnplugDue = true;
+    const SSimReply reply = m_Dispatcher.handle(m_State, record, m_Link.commandFlags());
     m_Link.queueAnswers(reply.answers, now);
     if (reply.restart) {
         m_Link.setSilent(true);
@@ -186,7 +200,41 @@ void CUnitSimulator::setFamily70(bool family70)
 void CUnitSimulator::setRunningSystem(int system)
 {
     QMutexLocker lock(&m_Mutex);
-    m_State.identity().runningSystem = system;
+    if (system == SSimIdentity::RS_Boot1 || system == SSimIdentity::RS_Boot2)
+        m_State.bootLoader().runBootLoader(m_State.identity(), system);
+    else
+        m_State.identity().runningSystem = system;
+}
+
+QVector<CPartitionTable::SPartition> CUnitSimulator::partitionTable() const
+{
+    QMutexLocker lock(&m_Mutex);
+    return m_State.bootLoader().table();
+}
+
+QVector<SSimStoredBlock> CUnitSimulator::storedBlocks(int partType) const
+{
+    QMutexLocker lock(&m_Mutex);
+    return m_State.bootLoader().storedBlocks(partType);
+}
+
+QStringList CUnitSimulator::bootViolations() const
+{
+    QMutexLocker lock(&m_Mutex);
+    return m_State.bootLoader().violations();
+}
+
+void CUnitSimulator::dropAcks(int afterCommands, int count)
+{
+    QMutexLocker lock(&m_Mutex);
+    m_Link.scheduleAckDrops(afterCommands, count);
+}
+
+void CUnitSimulator::unplugAfterCommands(int afterCommands, int replugAfterMs)
+{
+    QMutexLocker lock(&m_Mutex);
+    m_nUnplugCountdown = qMax(0, afterCommands);
+    m_nUnplugReplugMs = replugAfterMs;
 }
 
 void CUnitSimulator::configureRing(int span, int capacity, int count, int oldest)

@@ -48,6 +48,7 @@ public:
     void setFault(SSimFaults::EFault fault, double rate);
     SSimFaults faults() const;
     void setFamily70(bool family70);
+    // 1 or 2: that boot loader runs (and becomes the active one); 3: the application.
     void setRunningSystem(int system);
     void configureRing(int span, int capacity, int count, int oldest);
     void restart();                     // power cycle: silent for the restart delay
@@ -64,6 +65,20 @@ public:
     QByteArray secLogSlot(int span, int ringIndex) const;
     void ringInfo(int span, int* capacity, int* count, int* oldest) const;
     int wifiStatus() const;
+
+    // Boot loaders: the partition table as command 11 reports it, the blocks
+    // of the last upload into a partition type (1 to 4) and every breach of
+    // the upload sequence noted since the start (empty for a correct upload).
+    QVector<CPartitionTable::SPartition> partitionTable() const;
+    QVector<SSimStoredBlock> storedBlocks(int partType) const;
+    QStringList bootViolations() const;
+
+    // Scheduled faults: after `afterCommands` more command packets, drop the
+    // acknowledgements of the next `count`; or pull the plug right after
+    // acknowledging command packet number `afterCommands` from now (replugged
+    // after replugAfterMs when that is >= 0).
+    void dropAcks(int afterCommands, int count);
+    void unplugAfterCommands(int afterCommands, int replugAfterMs = -1);
 
     // The last 100 000 command records, oldest first.
     QList<SSimReceivedCommand> receivedCommands() const;
@@ -86,6 +101,9 @@ private:
     quint64 m_nGeneration = 0;          // bumps on every (un)plug
     qint64 m_nReplugAtMs = -1;
     qint64 m_nRestartDoneMs = -1;
+    int m_nUnplugCountdown = 0;         // 0: not scheduled
+    int m_nUnplugReplugMs = -1;
+    bool m_bUnplugDue = false;
     QList<SSimReceivedCommand> m_Received;
 };
 
