@@ -75,6 +75,31 @@ bool durationSeconds(const QString& strText, qint64& nSeconds)
     return true;
 }
 
+// In a number column: an empty cell is no value, as it was exported, and a
+// whole number is bound as a number. SQLite would turn the text into that
+// same number; binding it spares the text conversion of most cells.
+void numericValue(const QString& strText, QVariant& value)
+{
+    const int nLength = strText.size();
+    if (nLength == 0) {
+        value = QVariant();
+        return;
+    }
+    const int MaxDigits = 18;
+    const bool bNegative = strText.at(0) == QLatin1Char('-');
+    const int nFirst = bNegative ? 1 : 0;
+    if (nLength == nFirst || nLength - nFirst > MaxDigits)
+        return;
+    qint64 nNumber = 0;
+    for (int i = nFirst; i < nLength; ++i) {
+        const ushort c = strText.at(i).unicode();
+        if (c < '0' || c > '9')
+            return;
+        nNumber = nNumber * 10 + (c - '0');
+    }
+    value = bNegative ? -nNumber : nNumber;
+}
+
 // Local "dd.MM.yyyy HH:mm" to Unix time. Converting a local time is costly,
 // and a file holds up to 60 rows per hour: the start of the last hour is kept.
 class CTimestampParser
@@ -406,8 +431,8 @@ void CDBImportData::bindImportValue(QSqlQuery& query, int nDataDictField, QVaria
             value = 0;
         else if (durationSeconds(strText, nSeconds))
             value = nSeconds;
-        else if (strText.isEmpty() && m_numeric.at(nDataDictField))
-            value = QVariant();
+        else if (m_numeric.at(nDataDictField))
+            numericValue(strText, value);
     }
     query.bindValue(m_placeholders.at(nDataDictField), value, QSql::In);
 }

@@ -346,6 +346,12 @@ void tst_DBImportData::cellConversions_data()
     QTest::newRow("1:050 is no duration") << "OM" << "1:050" << "1:050" << "text";
     QTest::newRow("a:05 is no duration") << "OM" << "a:05" << "a:05" << "text";
     QTest::newRow("real text becomes a number") << "TEX" << "21.25" << "21.25" << "real";
+    QTest::newRow("whole number in a real column") << "TEX" << "21" << "21" << "real";
+    QTest::newRow("negative whole number") << "RSSI" << "-61" << "-61" << "integer";
+    QTest::newRow("leading zeros") << "OPH" << "007" << "7" << "integer";
+    QTest::newRow("number text SQLite converts") << "OPH" << "1e3" << "1000" << "integer";
+    QTest::newRow("20 digits stay for SQLite") << "OPH" << "12345678901234567890" << "12345678901234567000" << "real";
+    QTest::newRow("text in an int column stays text") << "OPH" << "abc" << "abc" << "text";
     QTest::newRow("empty number cell is no value") << "OPH" << "" << "" << "null";
     QTest::newRow("empty text cell stays text") << "OM" << "" << "" << "text";
     QTest::newRow("hours beyond any duration stay text")
