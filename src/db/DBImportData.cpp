@@ -207,26 +207,9 @@ bool CDBImportData::importFile(const QString& strFileName, CImportProgress* pPro
 
 bool CDBImportData::importRows(CFelDelimTextModel& model, const QModelIndex& parent, CImportProgress* pProgress)
 {
-    if (!checkRowCount(model, parent))
-        return false;
     SPlan plan;
-    if (!mapColumns(model, parent, plan.fieldToColumn))
+    if (!checkRowCount(model, parent) || !makePlan(model, parent, plan))
         return false;
-    for (auto it = plan.fieldToColumn.cbegin(); it != plan.fieldToColumn.cend(); ++it) {
-        plan.columns << column(it.key());
-        plan.placeholders << m_placeholders.at(it.key());
-    }
-    chooseTable(model, plan);
-    if (plan.nSpan >= 0) {
-        plan.columns << column(DDF_LogEntryTimeSpan);
-        plan.placeholders << m_placeholders.at(DDF_LogEntryTimeSpan);
-    }
-    if (!plan.fieldToColumn.contains(DDF_SerialNumber)) {
-        plan.fieldToColumn.insert(DDF_SerialNumber, -1);
-        plan.columns << column(DDF_SerialNumber);
-        plan.placeholders << m_placeholders.at(DDF_SerialNumber);
-    }
-
     if (pProgress)
         pProgress->setLabelText(tr("Writing data into database..."));
     QSqlDatabase db = QSqlDatabase::database(m_strConnection, false);
@@ -248,6 +231,7 @@ bool CDBImportData::importRows(CFelDelimTextModel& model, const QModelIndex& par
         } else {
             bOk = writeRows(model, query, plan, pProgress);
         }
+        // An unfinished statement would keep the rollback from ending the transaction.
         query.finish();
     }
     if (!bOk) {
@@ -256,6 +240,30 @@ bool CDBImportData::importRows(CFelDelimTextModel& model, const QModelIndex& par
     }
     if (!db.commit())
         return fail(db, tr("Error on inserting an SQL record: '%1'").arg(db.lastError().text()));
+    return true;
+}
+
+// Columns and placeholders of the statement: the file's fields in ascending
+// field index, then the span (secondary logs) and the asked serial number
+// when the file has none.
+bool CDBImportData::makePlan(CFelDelimTextModel& model, const QModelIndex& parent, SPlan& plan)
+{
+    if (!mapColumns(model, parent, plan.fieldToColumn))
+        return false;
+    for (auto it = plan.fieldToColumn.cbegin(); it != plan.fieldToColumn.cend(); ++it) {
+        plan.columns << column(it.key());
+        plan.placeholders << m_placeholders.at(it.key());
+    }
+    chooseTable(model, plan);
+    if (plan.nSpan >= 0) {
+        plan.columns << column(DDF_LogEntryTimeSpan);
+        plan.placeholders << m_placeholders.at(DDF_LogEntryTimeSpan);
+    }
+    if (!plan.fieldToColumn.contains(DDF_SerialNumber)) {
+        plan.fieldToColumn.insert(DDF_SerialNumber, -1);
+        plan.columns << column(DDF_SerialNumber);
+        plan.placeholders << m_placeholders.at(DDF_SerialNumber);
+    }
     return true;
 }
 
@@ -271,8 +279,6 @@ bool CDBImportData::checkRowCount(const CFelDelimTextModel& model, const QModelI
 bool CDBImportData::mapColumns(CFelDelimTextModel& model, const QModelIndex& parent, QMap<int, int>& fieldToColumn)
 {
     const int nColumns = model.columnCount(parent);
-    const QString strFirst = nColumns > 0 ? headerName(model, 0) : QString();
-
     QTranslator english;
     QTranslator german;
     for (const auto& locale : { std::make_pair(&english, "en"), std::make_pair(&german, "de") }) {
@@ -282,29 +288,50 @@ bool CDBImportData::mapColumns(CFelDelimTextModel& model, const QModelIndex& par
             return false;
         }
     }
-
-    // Abbreviations from the text catalogue follow its language, the others
-    // the translator: both are taken in the file's language.
-    const QByteArray timeAbbreviation =
-        CDataDict::instance()->text(DDF_LogTimestamp, CDataDict::TextAbbreviationRaw).toUtf8();
-    QTranslator* pTranslator = nullptr;
-    ECatalogueLanguage language = ECatalogueLanguage::English;
-    if (strFirst.compare(translatedAbbreviation(german, timeAbbreviation.constData()), Qt::CaseInsensitive) == 0) {
-        pTranslator = &german;
-        language = ECatalogueLanguage::German;
-    } else if (strFirst.compare(translatedAbbreviation(english, timeAbbreviation.constData()), Qt::CaseInsensitive)
-               == 0) {
-        pTranslator = &english;
-    } else {
+    const QString strFirst = nColumns > 0 ? headerName(model, 0) : QString();
+    QHash<QString, int> fieldOfName;
+    if (!fieldNames(strFirst, english, german, fieldOfName)) {
         warn(tr("Unknown file format of CSV file."));
         return false;
     }
+    fieldToColumn.clear();
+    for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
+        const QString strHeader = headerName(model, nColumn);
+        // The first header was recognised as the time stamp, in any case.
+        const int nField = nColumn == 0 ? int(DDF_LogTimestamp) : fieldOfName.value(renamedHeader(strHeader), -1);
+        if (nField < 0) {
+            warn(tr("Unknown column '%1'").arg(shortened(strHeader)));
+            return false;
+        }
+        // Computed values (air density, heat recovery...) have no column.
+        if (!column(nField).isEmpty())
+            fieldToColumn[nField] = nColumn;
+    }
+    return true;
+}
 
-    // Where fields share an abbreviation, one with a database column wins
-    // (the software version "SWV" is stored by field 90, not by field 57).
-    // A program that ran without the translator wrote the untranslated text.
+// Recognises the file's language by its first header, the time stamp's
+// abbreviation, and gives the field of every abbreviation in that language.
+// Abbreviations from the text catalogue follow its language, the others the
+// translator. Where fields share an abbreviation, one with a database column
+// wins (the software version "SWV" is stored by field 90, not by field 57).
+// A program that ran without the translator wrote the untranslated text.
+bool CDBImportData::fieldNames(const QString& strFirstHeader, QTranslator& english, QTranslator& german,
+                               QHash<QString, int>& fieldOfName)
+{
+    const QByteArray timeAbbreviation =
+        CDataDict::instance()->text(DDF_LogTimestamp, CDataDict::TextAbbreviationRaw).toUtf8();
+    QTranslator* pTranslator = &german;
+    ECatalogueLanguage language = ECatalogueLanguage::German;
+    if (strFirstHeader.compare(translatedAbbreviation(german, timeAbbreviation.constData()), Qt::CaseInsensitive)
+        != 0) {
+        if (strFirstHeader.compare(translatedAbbreviation(english, timeAbbreviation.constData()), Qt::CaseInsensitive)
+            != 0)
+            return false;
+        pTranslator = &english;
+        language = ECatalogueLanguage::English;
+    }
     const CDataDict dict(language);
-    QHash<QString, int> fieldOfName;
     auto addNames = [&](bool bWithColumn, bool bTranslated) {
         for (int nField = 0; nField < CDataDict::FieldCount; ++nField) {
             if (column(nField).isEmpty() == bWithColumn)
@@ -320,20 +347,6 @@ bool CDBImportData::mapColumns(CFelDelimTextModel& model, const QModelIndex& par
     addNames(false, true);
     addNames(true, false);
     addNames(false, false);
-
-    fieldToColumn.clear();
-    for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
-        const QString strHeader = headerName(model, nColumn);
-        // The first header was recognised as the time stamp, in any case.
-        const int nField = nColumn == 0 ? int(DDF_LogTimestamp) : fieldOfName.value(renamedHeader(strHeader), -1);
-        if (nField < 0) {
-            warn(tr("Unknown column '%1'").arg(shortened(strHeader)));
-            return false;
-        }
-        // Computed values (air density, heat recovery...) have no column.
-        if (!column(nField).isEmpty())
-            fieldToColumn[nField] = nColumn;
-    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "db/DBBase.h"
 
+#include <QHash>
 #include <QMap>
 #include <QModelIndex>
 #include <QObject>
@@ -67,6 +68,9 @@ private:
     struct SPlan;
 
     bool checkRowCount(const CFelDelimTextModel& model, const QModelIndex& parent);
+    bool makePlan(CFelDelimTextModel& model, const QModelIndex& parent, SPlan& plan);
+    static bool fieldNames(const QString& strFirstHeader, QTranslator& english, QTranslator& german,
+                           QHash<QString, int>& fieldOfName);
     void chooseTable(const CFelDelimTextModel& model, SPlan& plan) const;
     bool writeRows(CFelDelimTextModel& model, QSqlQuery& query, SPlan& plan, CImportProgress* pProgress);
     bool bindRow(CFelDelimTextModel& model, int nRow, QSqlQuery& query, SPlan& plan);
