@@ -24,7 +24,7 @@ void CImportProgressDialog::setValue(int nValue)
         return;
     const int nRange = qMax(1, m_pDialog->maximum() - m_pDialog->minimum());
     const int nStep = qMax(1, nRange / VisibleSteps);
-    if (m_nLastShown >= 0 && nValue - m_nLastShown < nStep && nValue < m_pDialog->maximum())
+    if (m_nLastShown >= 0 && nValue - m_nLastShown < nStep && nValue < m_pDialog->maximum() - 1)
         return;
     m_nLastShown = nValue;
     m_pDialog->setValue(nValue);
