@@ -34,7 +34,12 @@ bool CSecLogDBBase::isColumnVisible(int nDataDictField)
 
 void CSecLogDBBase::setupTimeSpanModel(QSqlQueryModel& model, int span, int nSerialNr)
 {
-    setupQueryModel(model, nSerialNr, QStringLiteral("\"%1\"=%2").arg(column(DDF_LogEntryTimeSpan)).arg(span));
+    setupQueryModel(model, nSerialNr, timeSpanFilter(span));
+}
+
+QString CSecLogDBBase::timeSpanFilter(int span)
+{
+    return QStringLiteral("\"%1\"=%2").arg(column(DDF_LogEntryTimeSpan)).arg(span);
 }
 
 bool CSecLogDBBase::storeRecords(const QStringList& columns, int nSpan, int nCount, QDateTime& time,

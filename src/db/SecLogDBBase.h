@@ -24,6 +24,8 @@ public:
     bool isColumnVisible(int nDataDictField) override;
     // The rows of one span (0 quarter hour, 1 day, 2 month) in time order.
     void setupTimeSpanModel(QSqlQueryModel& model, int span, int nSerialNr);
+    // The condition that selects the rows of one span: "LTS"=span.
+    static QString timeSpanFilter(int span);
 
 protected:
     // One record's values in column order, or false when the record is not
