@@ -5,14 +5,10 @@
 
 #include "RecordingDBMessenger.h"
 #include "SupervisorRig.h"
-#include "db/SecLogDB.h"
-#include "db/SecLogDB70.h"
 
 #include "LittleEndian.h"
 
 #include <QElapsedTimer>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QtTest>
 
 class tst_MainObjectSecLog : public QObject
@@ -30,17 +26,14 @@ private slots:
 
 private:
     void connectUnit(const SSimConfig& unit);
-    QStringList referenceRows(int nSpan, int nCount, qint64 nFirstSec);
 
     std::unique_ptr<CSupervisorRig> m_pRig;
-    bool m_bFamily70 = false;
 };
 
 namespace {
 
 using Chunk = QPair<int, int>;   // start index, count
 constexpr int kLongWaitMs = 30000;
-const QString kReference = QStringLiteral("Reference");
 
 // The secondary-log requests (message 20) the unit received: start and count.
 QList<Chunk> chunks(CUnitSimulator& sim)
@@ -53,22 +46,6 @@ QList<Chunk> chunks(CUnitSimulator& sim)
         list << Chunk(LE::get16(b + 2), LE::get16(b + 4));
     }
     return list;
-}
-
-// Rows of a table, the columns of each joined by "|".
-QStringList rowsOf(const QString& strConnection, const QString& strTable)
-{
-    QSqlQuery query(QSqlDatabase::database(strConnection));
-    QStringList rows;
-    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY LogTimestamp, LTS").arg(strTable)))
-        return rows;
-    while (query.next()) {
-        QStringList columns;
-        for (int i = 0; i < query.record().count(); ++i)
-            columns << query.value(i).toString();
-        rows << columns.join(QLatin1Char('|'));
-    }
-    return rows;
 }
 
 QList<qint64> timestamps(const QStringList& rows)
@@ -84,14 +61,12 @@ QList<qint64> timestamps(const QStringList& rows)
 void tst_MainObjectSecLog::init()
 {
     m_pRig.reset(new CSupervisorRig);
-    m_bFamily70 = false;
 }
 
 void tst_MainObjectSecLog::cleanup()
 {
     QVERIFY(m_pRig->stop());
     m_pRig.reset();
-    CDBBase::removeConnection(kReference);
 }
 
 void tst_MainObjectSecLog::connectUnit(const SSimConfig& unit)
@@ -103,40 +78,6 @@ void tst_MainObjectSecLog::connectUnit(const SSimConfig& unit)
     QTRY_COMPARE_WITH_TIMEOUT(m_pRig->probe().m_States, QList<int>{3}, kLongWaitMs);
     QTRY_COMPARE_WITH_TIMEOUT(m_pRig->probe().m_Values.size(), 1, kLongWaitMs);
     m_pRig->sim().clearReceivedCommands();
-}
-
-// The rows the store makes of the unit's true records, oldest first, the
-// first at nFirstSec: what the supervisor must have stored.
-QStringList tst_MainObjectSecLog::referenceRows(int nSpan, int nCount, qint64 nFirstSec)
-{
-    QTemporaryDir dir;
-    int nCapacity = 0;
-    int nOldest = 0;
-    m_pRig->sim().ringInfo(nSpan, &nCapacity, nullptr, &nOldest);
-    QDateTime time = QDateTime::fromSecsSinceEpoch(nFirstSec, Qt::UTC);
-    QStringList rows;
-    {
-        CRecordingDBMessenger messenger;
-        if (m_bFamily70) {
-            CSecLogDB70 store(kReference, nullptr, &messenger, dir.path());
-            QVector<SSecLogEntry_70> entries(nCount);
-            for (int i = 0; i < nCount; ++i)
-                entries[i].decode(m_pRig->sim().secLogSlot(nSpan, (nOldest + i) % nCapacity));
-            if (store.createTable())
-                store.saveSecLogValues(CLogging_70::EMaxTimeSpan(nSpan), entries, 1234567, time);
-            rows = rowsOf(kReference, store.tableName());
-        } else {
-            CSecLogDB store(kReference, nullptr, &messenger, dir.path());
-            QVector<SSecLogEntry> entries(nCount);
-            for (int i = 0; i < nCount; ++i)
-                entries[i].decode(m_pRig->sim().secLogSlot(nSpan, (nOldest + i) % nCapacity));
-            if (store.createTable())
-                store.saveSecLogValues(CLogging::EMaxTimeSpan(nSpan), entries, 1234567, time);
-            rows = rowsOf(kReference, store.tableName());
-        }
-    }
-    CDBBase::removeConnection(kReference);
-    return rows;
 }
 
 void tst_MainObjectSecLog::retrieval_data()
@@ -178,7 +119,6 @@ void tst_MainObjectSecLog::retrieval()
     QFETCH(QList<Chunk>, chunks);
     QFETCH(qint64, firstTimestamp);
 
-    m_bFamily70 = family70;
     SSimConfig unit = CSupervisorRig::frozenUnit();
     unit.identity.family70 = family70;
     unit.ringCapacity[span] = capacity;
@@ -198,7 +138,7 @@ void tst_MainObjectSecLog::retrieval()
     const int nSpanSec = CLogging::periodSeconds(span);
     for (int i = 0; i < used; ++i)
         QCOMPARE(timestamps(rows).at(i), firstTimestamp + qint64(i) * nSpanSec);
-    QCOMPARE(rows, referenceRows(span, used, firstTimestamp));
+    QCOMPARE(rows, m_pRig->referenceRows(family70, span, used, firstTimestamp));
     QVERIFY(m_pRig->messenger().isEmpty());
 }
 
@@ -222,7 +162,7 @@ void tst_MainObjectSecLog::failureInTheMiddleKeepsTheStoredChunks()
     QCOMPARE(m_pRig->probe().m_Progress, (QList<int>{0, 0, -3}));
     QTRY_COMPARE_WITH_TIMEOUT(m_pRig->probe().m_States, (QList<int>{3, 2}), kLongWaitMs);
     const QStringList rows = m_pRig->tableRows(QStringLiteral("SecLogs"));
-    QCOMPARE(rows, referenceRows(0, 10, 1770081750));
+    QCOMPARE(rows, m_pRig->referenceRows(false, 0, 10, 1770081750));
     QObject::disconnect(faultSwitch);
 }
 
@@ -238,7 +178,7 @@ void tst_MainObjectSecLog::retrievingTwiceKeepsTheRowCount()
     QCOMPARE(m_pRig->probe().m_Progress, (QList<int>{0, 0, 40, 80, -1, 0, 0, 40, 80, -1}));
     const QStringList rows = m_pRig->tableRows(QStringLiteral("SecLogs"));
     QCOMPARE(rows.size(), 25);
-    QCOMPARE(rows, referenceRows(1, 25, 1767960000));
+    QCOMPARE(rows, m_pRig->referenceRows(false, 1, 25, 1767960000));
 }
 
 void tst_MainObjectSecLog::threadEndsWithinTwoSecondsDuringARetrieval()

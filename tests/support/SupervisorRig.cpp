@@ -1,6 +1,7 @@
 #include "SupervisorRig.h"
 
 #include "DataDictField.h"
+#include "LittleEndian.h"
 #include "RecordingDBMessenger.h"
 #include "db/SecLogDB.h"
 #include "db/SecLogDB70.h"
@@ -10,6 +11,7 @@
 
 namespace {
 const QString kRigConnection = QStringLiteral("SupervisorRig");
+const QString kReferenceConnection = QStringLiteral("SupervisorRigReference");
 }
 
 const qint64 CSupervisorRig::Now = 1770103900; // 2026-02-03 07:31:40 UTC
@@ -75,7 +77,6 @@ bool CSupervisorRig::stop()
         m_pThread.reset();
         m_pMainObject = nullptr;
     }
-    m_pProbe.reset();
     m_pUnit.reset();
     return bEnded;
 }
@@ -113,7 +114,46 @@ bool CSupervisorRig::sameValues(const CFanValues70& a, const CFanValues70& b)
 QStringList CSupervisorRig::tableRows(const QString& strTable)
 {
     CSecLogDB opener(kRigConnection, nullptr, m_pMessenger.get(), m_Dir.path());
-    QSqlQuery query(QSqlDatabase::database(kRigConnection));
+    return rowsOf(kRigConnection, strTable);
+}
+
+QStringList CSupervisorRig::referenceRows(bool bFamily70, int nSpan, int nCount, qint64 nFirstSec)
+{
+    QTemporaryDir dir;
+    int nCapacity = 0;
+    int nOldest = 0;
+    sim().ringInfo(nSpan, &nCapacity, nullptr, &nOldest);
+    QDateTime time = QDateTime::fromSecsSinceEpoch(nFirstSec, Qt::UTC);
+    const QByteArray ident = sim().identityRecord();    // serial number in bytes 1-4
+    const int nSerialNr = int(LE::get32(reinterpret_cast<const uint8_t*>(ident.constData()) + 1));
+    QStringList rows;
+    {
+        CRecordingDBMessenger messenger;
+        if (bFamily70) {
+            CSecLogDB70 store(kReferenceConnection, nullptr, &messenger, dir.path());
+            QVector<SSecLogEntry_70> entries(nCount);
+            for (int i = 0; i < nCount; ++i)
+                entries[i].decode(sim().secLogSlot(nSpan, (nOldest + i) % nCapacity));
+            if (store.createTable())
+                store.saveSecLogValues(CLogging_70::EMaxTimeSpan(nSpan), entries, nSerialNr, time);
+            rows = rowsOf(kReferenceConnection, store.tableName());
+        } else {
+            CSecLogDB store(kReferenceConnection, nullptr, &messenger, dir.path());
+            QVector<SSecLogEntry> entries(nCount);
+            for (int i = 0; i < nCount; ++i)
+                entries[i].decode(sim().secLogSlot(nSpan, (nOldest + i) % nCapacity));
+            if (store.createTable())
+                store.saveSecLogValues(CLogging::EMaxTimeSpan(nSpan), entries, nSerialNr, time);
+            rows = rowsOf(kReferenceConnection, store.tableName());
+        }
+    }
+    CDBBase::removeConnection(kReferenceConnection);
+    return rows;
+}
+
+QStringList CSupervisorRig::rowsOf(const QString& strConnection, const QString& strTable)
+{
+    QSqlQuery query(QSqlDatabase::database(strConnection));
     QStringList rows;
     if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY LogTimestamp, LTS").arg(strTable)))
         return rows;

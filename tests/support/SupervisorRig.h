@@ -31,7 +31,8 @@ public:
 
     // Starts the unit and the worker thread; the secondary-log tables exist.
     bool start(const SSimConfig& unit, const SMainObjectConfig& supervisor);
-    // Ends the worker thread (at most 2 s, as the program does), then the unit.
+    // Ends the worker thread (at most 2 s, as the program does), then the
+    // unit. The probe keeps what it received; it sends nothing any more.
     bool stop();
 
     CUnitSimulator& sim() { return m_pUnit->simulator(); }
@@ -52,8 +53,13 @@ public:
     // Rows of a log table in the rig's database, ordered by time; each row
     // is its columns joined by "|" ("" when the table is missing).
     QStringList tableRows(const QString& strTable);
+    // The rows the store makes of the unit's first nCount true records of a
+    // span, oldest first, the first at nFirstSec: what a retrieval must store.
+    QStringList referenceRows(bool bFamily70, int nSpan, int nCount, qint64 nFirstSec);
 
 private:
+    static QStringList rowsOf(const QString& strConnection, const QString& strTable);
+
     QTemporaryDir m_Dir;
     std::unique_ptr<CRecordingDBMessenger> m_pMessenger;
     std::unique_ptr<CUnitSimThread> m_pUnit;
