@@ -18,6 +18,7 @@ private slots:
     void pluggedInWithApplicationPollsAtOnce();
     void family70ReplacesTheDeviceObject();
     void bootLoaderGetsOneStartCommandThenValues();
+    void versionFromApplicationBytesWhenIdentifiedByTheTimer_data();
     void versionFromApplicationBytesWhenIdentifiedByTheTimer();
     void unplugKeepsTheStateUntilTheNextTick();
     void countersOnEverySixthPoll();
@@ -141,9 +142,19 @@ void tst_MainObject::bootLoaderGetsOneStartCommandThenValues()
     QVERIFY(CSupervisorRig::sameValues(probe.m_Values.last().values, m_pRig->truth100()));
 }
 
+void tst_MainObject::versionFromApplicationBytesWhenIdentifiedByTheTimer_data()
+{
+    QTest::addColumn<bool>("family70");
+    QTest::newRow("100 family") << false;
+    // The family is taken from this identification too, or every poll would fail.
+    QTest::newRow("70 family") << true;
+}
+
 void tst_MainObject::versionFromApplicationBytesWhenIdentifiedByTheTimer()
 {
+    QFETCH(bool, family70);
     SSimConfig unit = CSupervisorRig::frozenUnit();
+    unit.identity.family70 = family70;
     unit.faults.rate[SSimFaults::NoAnswer] = 1.0;   // the first identification fails
     unit.identity.appMajor = 3;
     unit.identity.appMinor = 5;
@@ -155,6 +166,8 @@ void tst_MainObject::versionFromApplicationBytesWhenIdentifiedByTheTimer()
 
     QTRY_VERIFY_WITH_TIMEOUT(!probe.m_Values.isEmpty(), kLongWaitMs);
     QCOMPARE(probe.m_States, (QList<int>{2, 3}));
+    QCOMPARE(probe.m_StateFamily70.last(), family70);
+    QCOMPARE(probe.m_Values.first().bFamily70, family70);
     QCOMPARE(probe.m_Values.first().strBootlVer, QStringLiteral("3.05"));   // application 3.5
     QCOMPARE(probe.m_Values.first().nSerialNr, kSerialNr);
     QCOMPARE(probe.m_Values.first().strHWVer, QStringLiteral("4"));
