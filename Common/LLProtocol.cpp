@@ -136,6 +136,7 @@ bool CLLProtocol::WritePacket(const CLLProtocolPacket& packet, int attempts)
         if (data && len > 0 && !WritePart(data, len, part, attempts))
             return false;
     }
+    m_Wire->Flush();
     return true;
 }
 
@@ -180,6 +181,7 @@ CLLProtocol::EReturnCode CLLProtocol::Receive(CLLProtocolPacket& packet)
             sent = false;
         }
     }
+    m_Wire->Flush();
     qDebug().nospace() << "Sending completed with success code: " << (sent ? "true" : "false");
     return sent ? RC_OK : RC_FAILED;
 }

@@ -16,6 +16,10 @@ public:
     virtual void Clear() = 0;
     // False for a null pointer or a write error; a short write is not detected.
     virtual bool Send(const void* data, UINT16 len) = 0;
+    // Pushes what Send wrote to the device. A transport may queue the parts of a
+    // packet and write them with one system call here; the link layer calls it
+    // after the last part. The base version writes through and does nothing.
+    virtual void Flush();
     // Non-blocking: the bytes waiting (at most 256), or null with *len 0.
     // The pointer is valid until the next call on this wire.
     virtual const UINT8* Receive(UINT16* len) = 0;

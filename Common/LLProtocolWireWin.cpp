@@ -14,6 +14,11 @@ CLLProtocolWireWin::CLLProtocolWireWin(QIODevice* port)
     FlushOutput();
 }
 
+CLLProtocolWireWin::~CLLProtocolWireWin()
+{
+    FlushQueuedSends();
+}
+
 void CLLProtocolWireWin::Clear()
 {
     FlushOutput();
@@ -26,14 +31,17 @@ bool CLLProtocolWireWin::Send(const void* data, UINT16 len)
         return false;
     if (m_pPort->write(static_cast<const char*>(data), len) < 0)
         return false;
-    // QSerialPort only queues the bytes; without this they would wait for an
-    // event loop that is not running while the link layer blocks.
-    FlushOutput();
+    // A packet goes out as header, data and CRC in three calls. QSerialPort only
+    // queues them; Flush pushes them to the driver together, so a packet costs
+    // one system write instead of three. Reading, waiting, sleeping and the end
+    // of the transport flush too, so no caller can leave bytes behind.
+    m_bSendQueued = true;
     return true;
 }
 
 const UINT8* CLLProtocolWireWin::Receive(UINT16* len)
 {
+    FlushQueuedSends();
     if (m_Pending > 0) {
         *len = m_Pending;
         m_Pending = 0;
@@ -60,11 +68,13 @@ void CLLProtocolWireWin::PutBack(UINT16 total, UINT16 remaining)
 
 void CLLProtocolWireWin::Sleep(UINT16 ms)
 {
+    FlushQueuedSends();
     QThread::msleep(ms);
 }
 
 void CLLProtocolWireWin::WaitForData(UINT16 ms)
 {
+    FlushQueuedSends();
     if (m_Pending > 0 || m_pPort->bytesAvailable() > 0)
         return;
     QElapsedTimer timer;
@@ -80,6 +90,7 @@ void CLLProtocolWireWin::WaitForData(UINT16 ms)
 
 qint64 CLLProtocolWireWin::BytesAvailable()
 {
+    FlushQueuedSends();
     const qint64 buffered = m_pPort->bytesAvailable();
     if (buffered > 0)
         return buffered;
@@ -89,8 +100,22 @@ qint64 CLLProtocolWireWin::BytesAvailable()
     return m_pPort->bytesAvailable();
 }
 
+void CLLProtocolWireWin::Flush()
+{
+    FlushQueuedSends();
+}
+
+void CLLProtocolWireWin::FlushQueuedSends()
+{
+    if (!m_bSendQueued)
+        return;
+    m_bSendQueued = false;
+    FlushOutput();
+}
+
 void CLLProtocolWireWin::FlushOutput()
 {
+    m_bSendQueued = false;
     if (auto* serial = qobject_cast<QSerialPort*>(m_pPort))
         serial->flush();
 }

@@ -28,6 +28,7 @@ private slots:
 
     void putBack_data();
     void putBack();
+    void sendReachesTheUnit_data();
     void sendReachesTheUnit();
     void sendNullWritesNothing();
     void receiveWithNothingWaiting();
@@ -105,10 +106,37 @@ void tst_LLProtocolWireWin::putBack()
     }
 }
 
+// The parts of a packet are queued and pushed out together as soon as the link
+// turns to reading, waiting or sleeping, or the transport goes away (a packet
+// sent without acknowledgement right before the port is closed).
+void tst_LLProtocolWireWin::sendReachesTheUnit_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::newRow("flush")         << "flush";
+    QTest::newRow("wait for data") << "wait";
+    QTest::newRow("receive")       << "receive";
+    QTest::newRow("sleep")         << "sleep";
+    QTest::newRow("transport gone") << "delete";
+}
+
 void tst_LLProtocolWireWin::sendReachesTheUnit()
 {
+    QFETCH(QString, then);
     QVERIFY(m_pWire->Send("kdrw", 4));
     QVERIFY(m_pWire->Send("\x01\x20", 2));
+    UINT16 len = 0;
+    if (then == "flush") {
+        m_pWire->Flush();
+    } else if (then == "wait") {
+        m_pWire->WaitForData(0);
+    } else if (then == "receive") {
+        m_pWire->Receive(&len);
+    } else if (then == "sleep") {
+        m_pWire->Sleep(0);
+    } else {
+        delete m_pWire;
+        m_pWire = nullptr;
+    }
     QCOMPARE(m_pPty->read(6, kWaitMs), QByteArray("kdrw\x01\x20"));
 }
 
@@ -116,6 +144,7 @@ void tst_LLProtocolWireWin::sendNullWritesNothing()
 {
     QVERIFY(!m_pWire->Send(nullptr, 4));
     QVERIFY(m_pWire->Send("z", 1));
+    m_pWire->WaitForData(0);
     // Whatever arrives first is the byte written after the refused call.
     QCOMPARE(m_pPty->read(1, kWaitMs), QByteArray("z"));
 }

@@ -149,6 +149,7 @@ void tst_FanBase::switchingPorts()
     QVERIFY(fan.openPort(second.slavePath()));
     QCOMPARE(fan.portName(), second.slavePath());
     QVERIFY(fan.wire()->Send("x", 1));
+    fan.wire()->Flush();
     QCOMPARE(second.read(1, kWaitMs), QByteArray("x"));
 
     // A failed switch leaves no port bound.
