@@ -1,6 +1,7 @@
 #include "PC/FanBase.h"
 
 #include "PC/AnswerReceiver.h"
+#include "LLProtocolWire.h"
 #include "PC/LogNames.h"
 #include "PortBinding.h"
 #include "SerialPortBinding.h"
@@ -80,8 +81,24 @@ CLLProtocol CFanBase::quietLinkProtocol() const
     return CLLProtocol(m_pBinding->wire(), nullptr, m_nSilencePolls);
 }
 
-bool CFanBase::sendRecord(CLLProtocol& link, const QByteArray& record)
+void CFanBase::discardLeftovers() const
 {
+    CLLProtocolWire* pWire = wire();
+    if (!pWire)
+        return;
+    int nBytes = 0;
+    UINT16 nLen = 0;
+    while (pWire->Receive(&nLen) && nLen > 0) {
+        nBytes += nLen;
+        nLen = 0;
+    }
+    if (nBytes > 0)
+        qDebug() << "Discarded bytes left over from an earlier exchange:" << nBytes;
+}
+
+bool CFanBase::sendRecord(CLLProtocol& link, const QByteArray& record) const
+{
+    discardLeftovers();
     CLLProtocolPacket packet;
     packet.SetPacket(1, false, false, false, UINT16(record.size()), record.constData());
     return link.Send(packet) == CLLProtocol::RC_OK;
@@ -102,6 +119,7 @@ bool CFanBase::sendCommand(UINT8 nNumber)
     if (nNumber == MSG_StartApplication)
         packet.SetNoAckFlag();
     CLLProtocol link = linkProtocol();
+    discardLeftovers();
     if (link.Send(packet) == CLLProtocol::RC_OK)
         return true;
     emit signalUserInfo(tr("%1 did not respond - ").arg(familyName()));
@@ -121,6 +139,7 @@ bool CFanBase::getIdentData(SHLP_IdentData& ident)
         CLLProtocolPacket request;
         request.SetSingleByte(1, false, MSG_IdentRequest);
         qDebug() << "Sending report ident request...";
+        discardLeftovers();
         if (link.Send(request) == CLLProtocol::RC_OK)
             break;
         if (timer.elapsed() >= m_nIdentTimeoutMs) {

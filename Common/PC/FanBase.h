@@ -169,8 +169,16 @@ protected:
     // The same without the debug display: most operations show the unit's
     // debug messages nowhere.
     CLLProtocol quietLinkProtocol() const;
-    // Sends a command record as a type-1 packet, one attempt, acknowledged.
-    static bool sendRecord(CLLProtocol& link, const QByteArray& record);
+    // Sends a command record as a type-1 packet, one attempt, acknowledged,
+    // after discardLeftovers().
+    bool sendRecord(CLLProtocol& link, const QByteArray& record) const;
+    // Drops what the unit sent before a new request goes out. Nothing the unit
+    // sends unasked is needed, but the rest of an answer the PC refused (the
+    // next packet of a multi-packet answer, sent once the refused one was
+    // acknowledged) or a second answer to a repeated request would otherwise
+    // be read as the new request's acknowledgement or answer, and every
+    // following exchange would stay one packet out of step.
+    void discardLeftovers() const;
 
 private:
     // ---- firmware transfer helpers (FanBaseTransfer.cpp) ----

@@ -105,6 +105,7 @@ bool CFanBase::sendTransferRecord(CLLProtocol& link, const QByteArray& record, b
 {
     CLLProtocolPacket packet;
     packet.SetPacket(1, bUser, false, true, UINT16(record.size()), record.constData());
+    discardLeftovers();
     return link.Send(packet) == CLLProtocol::RC_OK;
 }
 

@@ -38,6 +38,10 @@ void tst_MainObjectSoak::faultsNeverGiveWrongValues_data()
         << QList<int>{SSimFaults::Noise, SSimFaults::CorruptCrc, SSimFaults::DropAck} << 0.05;
     QTest::newRow("debug messages between request and acknowledgement, noise, corrupted answers")
         << QList<int>{SSimFaults::DebugMsg, SSimFaults::Noise, SSimFaults::CorruptCrc} << 0.03;
+    // A refused packet of the ten-packet counter answer leaves the rest of
+    // that answer on its way: the next poll must not read it as its own.
+    QTest::newRow("answers with another number or size")
+        << QList<int>{SSimFaults::WrongNumber, SSimFaults::WrongSize} << 0.03;
 }
 
 void tst_MainObjectSoak::faultsNeverGiveWrongValues()

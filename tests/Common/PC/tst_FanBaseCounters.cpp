@@ -60,6 +60,7 @@ private slots:
     void failureKeepsWhatArrived();
     void pageOutOfSequence_data();
     void pageOutOfSequence();
+    void restOfRefusedAnswerIsDropped();
     void names_data();
     void names();
     void catalogueNamesFollowTheLocale();
@@ -168,6 +169,28 @@ void tst_FanBaseCounters::pageOutOfSequence()
     QCOMPARE(log.count("CFan::getCounters: Received wrong packet"), 1);
     QCOMPARE(log.count(line), 1);
     QCOMPARE(m_fan->counters().size(), kept);
+}
+
+// The PC acknowledges the refused page, so the unit sends its next one; that
+// page is already waiting when the next request goes out and must not be
+// taken for its acknowledgement.
+void tst_FanBaseCounters::restOfRefusedAnswerIsDropped()
+{
+    QByteArray wrongNumber = CountersPage(74, kBase);
+    wrongNumber[0] = '\x4d';
+    m_wire->onNextPacket(WireFrames::ack() + WireFrames::answer(wrongNumber));
+    m_wire->onNextPacket(WireFrames::answer(CountersPage(66, kBase + 8)));
+    QVERIFY(!m_fan->getCounters());
+    QCOMPARE(m_wire->sentPackets().size(), 2);
+
+    ScriptCounters({ 9, 1 });
+    CDebugCapture log;
+    QVERIFY(m_fan->getCounters());
+    QCOMPARE(m_fan->counters().size(), 9);
+    QCOMPARE(m_fan->counterValue(8), int(kBase) + 8);
+    QCOMPARE(log.count("Received non-ACK packet"), 0);
+    QCOMPARE(m_wire->sentPackets().size(), 2 + 3);   // one request, two ACKs
+    QCOMPARE(m_wire->pendingReactions(), 0);
 }
 
 void tst_FanBaseCounters::names_data()
