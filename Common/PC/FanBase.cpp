@@ -1,6 +1,8 @@
 #include "PC/FanBase.h"
 
 #include "PC/AnswerReceiver.h"
+#include "HLProtocol.h"
+#include "LLProtocolPacket.h"
 #include "LLProtocolWire.h"
 #include "PC/LogNames.h"
 #include "PortBinding.h"
@@ -86,10 +88,26 @@ void CFanBase::discardLeftovers() const
     CLLProtocolWire* pWire = wire();
     if (!pWire)
         return;
+    // Debug messages the unit sent between two operations still reach the
+    // display; everything else is the rest of an answer nobody waits for.
+    CLLProtocolPacket packet;
     int nBytes = 0;
     UINT16 nLen = 0;
-    while (pWire->Receive(&nLen) && nLen > 0) {
-        nBytes += nLen;
+    while (const UINT8* pData = pWire->Receive(&nLen)) {
+        UINT16 nRest = nLen;
+        while (nRest > 0) {
+            const UINT16 nBefore = nRest;
+            packet.PacketFromBuffer(pData + (nLen - nRest), nRest);
+            const auto state = packet.GetReadState();
+            const bool bComplete = state == CLLProtocolPacket::RS_PACKET_COMPLETED_CRC_CORRECT
+                || state == CLLProtocolPacket::RS_PACKET_COMPLETED_CRC_INCORRECT;
+            if (bComplete && !ProcessDebugMsg(packet, m_pDebugOutput)) {
+                nBytes += CLLProtocolPacket::HEADER_SIZE + packet.GetLength() + CLLProtocolPacket::CRC_SIZE;
+                packet.Reset();
+            }
+            if (nRest == nBefore && !bComplete)
+                break;
+        }
         nLen = 0;
     }
     if (nBytes > 0)

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QtTest>
+#include <QTextEdit>
 
 // Persistent counters: the multi-packet read with its remaining counts, the
 // names and values by identifier, and reading or writing a single counter.
@@ -61,6 +62,7 @@ private slots:
     void pageOutOfSequence_data();
     void pageOutOfSequence();
     void restOfRefusedAnswerIsDropped();
+    void debugMessageBetweenOperationsIsShown();
     void names_data();
     void names();
     void catalogueNamesFollowTheLocale();
@@ -193,6 +195,21 @@ void tst_FanBaseCounters::restOfRefusedAnswerIsDropped()
     QCOMPARE(m_wire->pendingReactions(), 0);
 }
 
+// A debug message the unit sent while no operation ran still reaches the
+// display when the next request clears the wire, next to a dropped leftover.
+void tst_FanBaseCounters::debugMessageBetweenOperationsIsShown()
+{
+    QTextEdit display;
+    m_fan->setDebugOutput(&display);
+    m_wire->feed(WireFrames::answer(CountersPage(66, kBase)) + WireFrames::debugText("fan ok"));
+    ScriptCounters({ 2 });
+    CDebugCapture log;
+    QVERIFY(m_fan->getCounters());
+    QCOMPARE(display.toPlainText(), QString("fan ok"));
+    QCOMPARE(log.count("Discarded bytes left over from an earlier exchange: 47"), 1);
+    QCOMPARE(m_fan->counters().size(), 2);
+}
+
 void tst_FanBaseCounters::names_data()
 {
     QTest::addColumn<int>("id");
@@ -295,5 +312,5 @@ void tst_FanBaseCounters::writeWithoutValueSendsNothing()
     QVERIFY(m_wire->sentBytes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(tst_FanBaseCounters)
+QTEST_MAIN(tst_FanBaseCounters)
 #include "tst_FanBaseCounters.moc"
